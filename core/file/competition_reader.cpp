@@ -4,6 +4,7 @@
 
 #include "file/file_format.h"
 #include "file/line_reader.h"
+#include "file/reader_parts.h"
 #include "platform/dialogs.h"
 #include "store/cell_text.h"
 #include "store/competition.h"
@@ -46,23 +47,6 @@ class CompetitionReader {
     const int sectionCount = competition_.state.FileFormatVersion == "2" ? kListCount : kVersion1Sections;
     for (int i = 0; i < sectionCount; ++i)
       if (!ReadSection(Sections()[static_cast<std::size_t>(i)])) return false;
-    return true;
-  }
-
-  // Header lines 2 to 10, shared with the old-structure reader.
-  static bool ReadCommonHeader(LineReader& lines, Competition& competition) {
-    std::optional<std::string_view> line[9];
-    for (auto& value : line)
-      if (!(value = lines.Next(kMaxTextLine))) return false;
-    competition.state.ActiveClass = ReadInt(*line[0]);
-    competition.state.ActiveReport = ReadInt(*line[1]);
-    competition.settings.LowestCompetitorNumber = ReadInt(*line[2]);
-    competition.settings.ScoreFormat = std::string(line[3]->substr(0, kScoreFormatCapacity));
-    competition.settings.PrintFontName = std::string(*line[4]);
-    competition.settings.PrintFontSize = std::string(*line[5]);
-    competition.settings.LabelRows = ReadInt(*line[6]);
-    competition.settings.LabelCols = ReadInt(*line[7]);
-    competition.settings.LabelStart = ReadInt(*line[8]);
     return true;
   }
 
@@ -130,76 +114,20 @@ class CompetitionReader {
   DSNode scratch_;
 };
 
-// The old structure: 10 header lines and 12 sections whose records have 25 cell lines;
-// team records have 3, and report records carry two free-text lines after their cells.
-class OldCompetitionReader {
- public:
-  OldCompetitionReader(Competition& competition, std::string_view text, Dialogs& dialogs)
-      : competition_(competition), lines_(text), dialogs_(dialogs) {}
+// The readers proper; the callers have already shown "Loading Dynamic Files......".
+int ReadText(Competition& competition, std::string_view text, Dialogs& dialogs) {
+  return FinishReading(competition, CompetitionReader(competition, text, dialogs).Read());
+}
 
-  bool Read() {
-    if (!lines_.Next(kMaxTextLine)) return false;  // the version line; the version is kept
-    if (!CompetitionReader::ReadCommonHeader(lines_, competition_)) return false;
-    if (!lines_.Next(kMaxTextLine)) return false;  // the competitor section line
-    competition_.SetStatus("Loading Competitors");
-    for (int i = 0; i < kVersion1Sections; ++i) {
-      if (!ReadSection(Sections()[static_cast<std::size_t>(i)])) return false;
-      if (i + 1 < kVersion1Sections) {
-        if (!lines_.Next(kMaxTextLine)) return false;  // the next section line
-        competition_.SetStatus(Sections()[static_cast<std::size_t>(i + 1)].oldLoadingStart);
-      }
-    }
-    return true;
-  }
-
- private:
-  bool ReadSection(const SectionFormat& section) {
-    DSList& list = competition_.List(section.list);
-    for (int title = 1; title <= 3; ++title) {
-      const std::optional<std::string_view> caption = lines_.Next(kMaxTextLine);
-      if (!caption) return false;
-      list.SetTitle(title, *caption, dialogs_);
-    }
-    const bool limited = section.list == ListId::Competitor;
-    const int cellLines = section.list == ListId::Team ? 3 : kOldCellLines;
-    int steps = 0;
-    while (true) {
-      const std::optional<std::string_view> line = lines_.Next(kMaxTextLine);
-      if (!line) return false;
-      if (*line == section.endLine) return true;
-      if (limited && ++steps > kMaxCompetitorSteps) return false;
-      if (*line != section.recordLine) continue;
-      DSNode record;
-      for (int cell = 0; cell < cellLines; ++cell) {
-        const std::optional<std::string_view> value = lines_.Next(kMaxCellLine);
-        if (!value) return false;
-        record.SetCell(cell, *value);
-      }
-      for (int cell = cellLines; cell < DSNode::kCellCount; ++cell) record.SetCell(cell, ".");
-      if (section.list == ListId::Report)
-        for (int extra = 0; extra < 2; ++extra)
-          if (!lines_.Next(kMaxTextLine)) return false;
-      list.AddSorted(record);
-    }
-  }
-
-  Competition& competition_;
-  LineReader lines_;
-  Dialogs& dialogs_;
-};
-
-int Finish(Competition& competition, bool complete) {
-  if (!complete) return 0;
-  competition.state.UnsavedData = false;
-  competition.SetStatus("");
-  return 1;
+int ReadOldText(Competition& competition, std::string_view text, Dialogs& dialogs) {
+  return FinishReading(competition, ReadOldStructure(competition, text, dialogs));
 }
 
 }  // namespace
 
 int ReadCompetitionText(Competition& competition, std::string_view text, Dialogs& dialogs) {
   competition.SetStatus("Loading Dynamic Files......");
-  return Finish(competition, CompetitionReader(competition, text, dialogs).Read());
+  return ReadText(competition, text, dialogs);
 }
 
 int LoadCompetitionFile(Competition& competition, const std::string& fileName, Dialogs& dialogs) {
@@ -210,12 +138,12 @@ int LoadCompetitionFile(Competition& competition, const std::string& fileName, D
     competition.SetStatus("Unable to Load Files");
     return 0;
   }
-  return ReadCompetitionText(competition, *text, dialogs);
+  return ReadText(competition, *text, dialogs);
 }
 
 int ReadOldCompetitionText(Competition& competition, std::string_view text, Dialogs& dialogs) {
   competition.SetStatus("Loading Dynamic Files......");
-  return Finish(competition, OldCompetitionReader(competition, text, dialogs).Read());
+  return ReadOldText(competition, text, dialogs);
 }
 
 int LoadOldCompetitionFile(Competition& competition, const std::string& fileName, Dialogs& dialogs) {
@@ -225,7 +153,7 @@ int LoadOldCompetitionFile(Competition& competition, const std::string& fileName
     competition.SetStatus("Unable to Load Files");
     return 0;
   }
-  return ReadOldCompetitionText(competition, *text, dialogs);
+  return ReadOldText(competition, *text, dialogs);
 }
 
 }  // namespace quenchel

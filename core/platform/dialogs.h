@@ -7,6 +7,9 @@
 
 namespace quenchel {
 
+// The answer to a question about unsaved changes.
+enum class SaveChoice { Save, Discard, Cancel };
+
 class Dialogs {
  public:
   virtual ~Dialogs() = default;
@@ -15,6 +18,13 @@ class Dialogs {
   virtual bool AskYesNo(std::string_view caption, std::string_view text) = 0;
   // An information message with an OK button; returns when it is closed.
   virtual void ShowInfo(std::string_view caption, std::string_view text) = 0;
+  // A question with Save, Discard and Cancel buttons; closing the box counts as Cancel,
+  // which is also the answer where no such box can be shown (nothing is lost).
+  virtual SaveChoice AskSaveDiscardCancel(std::string_view /*caption*/, std::string_view /*text*/) {
+    return SaveChoice::Cancel;
+  }
+  // A short notice that closes itself within a second; shown as information by default.
+  virtual void Flash(std::string_view caption, std::string_view text) { ShowInfo(caption, text); }
 };
 
 }  // namespace quenchel

@@ -25,6 +25,7 @@ struct Settings {
   int LabelRows = 7;
   int LabelCols = 3;
   int LabelStart = 1;
+  bool operator==(const Settings&) const = default;
 };
 
 // Application state of the running program. ActiveClass, ActiveReport, CompetitionTitle

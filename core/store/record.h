@@ -18,10 +18,10 @@ class DSNode {
 
   DSNode() = default;
   // A copy is always free-standing: it takes the cells (and mark), never the links.
-  DSNode(const DSNode& other) noexcept;
+  DSNode(const DSNode& other);
   // Assigning to a stored record overwrites its cells in place; its list keeps track of
   // key changes, so look-ups stay right.
-  DSNode& operator=(const DSNode& other) noexcept;
+  DSNode& operator=(const DSNode& other);
   ~DSNode() = default;
 
   // Cell i (0..25); an index outside that range reads as the empty text.
@@ -29,7 +29,7 @@ class DSNode {
   std::string CellString(int i) const { return std::string(Cell(i)); }
   // Stores the text, cut to 59 bytes (and at an embedded NUL, as the text ends there).
   // An index outside 0..25 is ignored.
-  void SetCell(int i, std::string_view text) noexcept;
+  void SetCell(int i, std::string_view text);
   bool CellIs(int i, std::string_view text) const noexcept { return Cell(i) == text; }
 
   bool Marked() const noexcept { return marked_; }
@@ -41,15 +41,14 @@ class DSNode {
  private:
   friend class DSList;
 
-  struct CellText {
-    std::uint8_t size = 0;
-    std::array<char, kCellCapacity> bytes{};
-  };
-
   static std::string_view CutToCell(std::string_view text) noexcept;
-  void AssignCell(int i, std::string_view text) noexcept;  // text already cut
+  void AssignCell(int i, std::string_view text);  // text already cut
 
-  std::array<CellText, kCellCount> cells_{};
+  // The cells are kept packed one after another in `text_`; cell i is the bytes from
+  // offsets_[i] to offsets_[i + 1]. Most cells are short or empty, so a record takes a
+  // small fraction of 26 fixed 60-byte slots, which matters for large competitions.
+  std::array<std::uint16_t, kCellCount + 1> offsets_{};
+  std::string text_;
   bool marked_ = false;
   bool inList_ = false;
   // Links and book-keeping of the owning list; null for a free-standing record.

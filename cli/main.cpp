@@ -1,0 +1,7 @@
+// quenchel-cli: competition files on the command line; see cli_app.h.
+
+#include <iostream>
+
+#include "cli_app.h"
+
+int main(int argc, char* argv[]) { return quenchel::RunCli(argc, argv, std::cout, std::cerr); }
