@@ -1,0 +1,64 @@
+// The main window's commands that open forms.
+
+#include "setup/defaults_form.h"
+#include "setup/print_font.h"
+#include "setup/setup_fonts_form.h"
+#include "shell/about_form.h"
+#include "shell/main_form.h"
+#include "shell/splash_form.h"
+#include "shell/text_edit_form.h"
+#include "store/competition.h"
+
+namespace quenchel {
+
+namespace {
+
+// Runs `change` and marks the competition unsaved when it changed a setting: settings
+// travel in the competition file, so a changed one is unsaved data.
+template <typename Change>
+void ChangingSettings(Competition& competition, Change change) {
+  const Settings before = competition.settings;
+  change();
+  if (!(competition.settings == before)) competition.state.UnsavedData = true;
+}
+
+}  // namespace
+
+void TMainForm::NameOfCompetitionFlow() {
+  TextEditForm prompt;
+  prompt.Heading = "Competition Title";
+  prompt.Edit = competition_.state.CompetitionTitle;
+  platform_.forms.ShowModal(prompt);
+  competition_.state.CompetitionTitle = prompt.Edit;
+  lblCompetition_ = prompt.Edit;
+  ShowActiveClass(competition_.state.ActiveClass);
+  competition_.state.UnsavedData = true;  // also when the name did not change
+}
+
+void TMainForm::ChoosePrintFontCommand() {
+  ChangingSettings(competition_, [this] { ChoosePrintFont(competition_, platform_.fonts); });
+}
+
+void TMainForm::ShowDefaults() {
+  TDefaultsForm form(competition_);
+  form.FormActivate();
+  ChangingSettings(competition_, [&] { platform_.forms.ShowModal(form); });
+}
+
+void TMainForm::ShowScheduleFonts() {
+  TSetUpFontsForm form(competition_, platform_.fonts, platform_.dialogs);
+  form.FormShow();
+  ChangingSettings(competition_, [&] { platform_.forms.ShowModal(form); });
+}
+
+void TMainForm::ShowWelcome() {
+  SplashForm splash;
+  platform_.forms.ShowModal(splash);
+}
+
+void TMainForm::ShowAbout() {
+  About1 about;
+  platform_.forms.ShowModal(about);
+}
+
+}  // namespace quenchel
