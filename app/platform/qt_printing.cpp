@@ -1,0 +1,19 @@
+#include "platform/qt_printing.h"
+
+#include <QPageSetupDialog>
+#include <QPrinter>
+
+namespace quenchel {
+
+QtPrinting::QtPrinting() : printer_(std::make_unique<QPrinter>(QPrinter::HighResolution)) {}
+
+QtPrinting::~QtPrinting() = default;
+
+int QtPrinting::PrinterResolution() const { return printer_->resolution(); }
+
+void QtPrinting::ShowPrinterSetup() {
+  QPageSetupDialog dialog(printer_.get(), parent_);
+  dialog.exec();
+}
+
+}  // namespace quenchel

@@ -1,0 +1,16 @@
+#include "setup/setup_views.h"
+
+#include "setup/defaults_form.h"
+#include "setup/defaults_form_view.h"
+#include "setup/setup_fonts_form.h"
+#include "setup/setup_fonts_form_view.h"
+#include "shell/register_view.h"
+
+namespace quenchel {
+
+void RegisterSetupViews(QtFormHost& host) {
+  RegisterView<DefaultsFormView, TDefaultsForm>(host);
+  RegisterView<SetUpFontsFormView, TSetUpFontsForm>(host);
+}
+
+}  // namespace quenchel

@@ -1,0 +1,6 @@
+# The views of the competition set-up forms, relative to app/.
+set(QUENCHEL_APP_SETUP_SOURCES
+  setup/defaults_form_view.cpp
+  setup/setup_fonts_form_view.cpp
+  setup/setup_views.cpp
+)
