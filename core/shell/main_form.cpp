@@ -225,19 +225,12 @@ void TMainForm::lblCompetitionClick() {
 
 bool TMainForm::SaveFlow() {
   AppState& state = competition_.state;
-  bool saved = false;
   if (state.CurrentFileName.empty()) {
     const std::optional<std::string> chosen = platform_.files.SaveFile(
         {"Save", std::string(kCompetitionFilter), "FCR", InitialFolder(), ""});
     if (chosen) state.CurrentFileName = *chosen;
   }
-  if (!state.CurrentFileName.empty() &&
-      SaveCompetitionFile(competition_, state.CurrentFileName, platform_.dialogs) == 1) {
-    platform_.dialogs.Flash("Save", "Files Saved");
-    state.UnsavedData = false;
-    state.LastSaveTime = FormatDateTime(platform_.clock.Now());
-    saved = true;
-  }
+  const bool saved = !state.CurrentFileName.empty() && WriteCurrentFile();
   RebuildCaption();
   return saved;
 }
@@ -247,20 +240,21 @@ bool TMainForm::SaveAsFlow() {
   if (state.FileFormatVersion == "1" &&
       platform_.dialogs.AskYesNo("Newer File Structure", "Do you want to save with the new file structure?"))
     state.FileFormatVersion = "2";
-  bool saved = false;
   const std::optional<std::string> chosen = platform_.files.SaveFile(
       {"Save As....", std::string(kCompetitionFilter), "FCR", InitialFolder(), ""});
-  if (chosen) {
-    state.CurrentFileName = *chosen;
-    if (SaveCompetitionFile(competition_, state.CurrentFileName, platform_.dialogs) == 1) {
-      platform_.dialogs.Flash("Save", "Files Saved");
-      state.UnsavedData = false;
-      state.LastSaveTime = FormatDateTime(platform_.clock.Now());
-      saved = true;
-    }
-  }
+  if (chosen) state.CurrentFileName = *chosen;
+  const bool saved = chosen && WriteCurrentFile();
   RebuildCaption();
   return saved;
+}
+
+bool TMainForm::WriteCurrentFile() {
+  AppState& state = competition_.state;
+  if (SaveCompetitionFile(competition_, state.CurrentFileName, platform_.dialogs) != 1) return false;
+  platform_.dialogs.Flash("Save", "Files Saved");
+  state.UnsavedData = false;
+  state.LastSaveTime = FormatDateTime(platform_.clock.Now());
+  return true;
 }
 
 bool TMainForm::SaveToCurrentFile() {

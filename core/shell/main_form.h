@@ -78,6 +78,8 @@ class TMainForm final : public Form {
   bool OfferSaveBeforeReplacing(std::string_view question);
   // Writes the competition to the file it came from; asks for a name when it has none.
   bool SaveToCurrentFile();
+  // Writes CurrentFileName; on success flashes "Files Saved" and records the time.
+  bool WriteCurrentFile();
   bool ReadChosenFile(const std::string& path, bool oldStructure);
   void Changed();
   // Commands that open forms (main_form_forms.cpp).

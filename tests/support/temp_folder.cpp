@@ -1,9 +1,10 @@
 #include "support/temp_folder.h"
 
+#include <algorithm>
 #include <atomic>
 #include <unistd.h>
 
-namespace quenchel::testing {
+namespace quenchel::testsupport {
 
 TempFolder::TempFolder() {
   static std::atomic<int> counter{0};
@@ -18,4 +19,11 @@ TempFolder::~TempFolder() {
   std::filesystem::remove_all(path_, ignored);
 }
 
-}  // namespace quenchel::testing
+std::vector<std::string> TempFolder::Entries() const {
+  std::vector<std::string> names;
+  for (const auto& entry : std::filesystem::directory_iterator(path_)) names.push_back(entry.path().filename().string());
+  std::sort(names.begin(), names.end());
+  return names;
+}
+
+}  // namespace quenchel::testsupport

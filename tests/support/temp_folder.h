@@ -3,8 +3,10 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
+#include <vector>
 
-namespace quenchel::testing {
+namespace quenchel::testsupport {
 
 class TempFolder {
  public:
@@ -14,10 +16,12 @@ class TempFolder {
   TempFolder& operator=(const TempFolder&) = delete;
 
   const std::filesystem::path& Path() const noexcept { return path_; }
-  std::string File(const std::string& name) const { return (path_ / name).string(); }
+  std::string File(std::string_view name) const { return (path_ / name).string(); }
+  // Names of the entries in the folder, sorted.
+  std::vector<std::string> Entries() const;
 
  private:
   std::filesystem::path path_;
 };
 
-}  // namespace quenchel::testing
+}  // namespace quenchel::testsupport

@@ -114,29 +114,6 @@ void OneRecordInEveryList(Competition& competition) {
     competition.List(id).AddSorted(MakeRecord({"1", Competition::ListName(id), "x"}));
 }
 
-namespace {
-std::filesystem::path FreshFolderName() {
-  static std::atomic<unsigned> counter{0};
-  std::random_device random;
-  return std::filesystem::temp_directory_path() /
-         ("quenchel-file-test-" + std::to_string(random()) + "-" + std::to_string(++counter));
-}
-}  // namespace
-
-TempFolder::TempFolder() : path_(FreshFolderName()) { std::filesystem::create_directories(path_); }
-
-TempFolder::~TempFolder() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
-
-std::vector<std::string> TempFolder::Entries() const {
-  std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(path_))
-    names.push_back(entry.path().filename().string());
-  std::sort(names.begin(), names.end());
-  return names;
-}
 
 void WriteBytes(const std::string& path, std::string_view bytes) {
   std::ofstream out(path, std::ios::binary | std::ios::trunc);

@@ -11,6 +11,8 @@
 
 #include "store/competition.h"
 
+#include "support/temp_folder.h"
+
 namespace quenchel::filetest {
 
 using Lines = std::vector<std::string>;
@@ -49,22 +51,7 @@ void FillEveryList(Competition& competition);
 // One record in each of the fourteen lists, with a few cells set.
 void OneRecordInEveryList(Competition& competition);
 
-// A fresh folder under the system's temporary folder, removed with everything in it.
-class TempFolder {
- public:
-  TempFolder();
-  ~TempFolder();
-  TempFolder(const TempFolder&) = delete;
-  TempFolder& operator=(const TempFolder&) = delete;
-
-  const std::filesystem::path& Path() const noexcept { return path_; }
-  std::string File(std::string_view name) const { return (path_ / name).string(); }
-  // Names of the entries in the folder, sorted.
-  std::vector<std::string> Entries() const;
-
- private:
-  std::filesystem::path path_;
-};
+using testsupport::TempFolder;
 
 void WriteBytes(const std::string& path, std::string_view bytes);
 

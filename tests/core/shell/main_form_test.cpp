@@ -50,7 +50,7 @@ class MainFormTest : public ::testing::Test {
     return platform.dialogs.Messages().front();
   }
 
-  testing::TempFolder folder;
+  testsupport::TempFolder folder;
   Competition competition;
   ScriptedPlatform platform;
   TMainForm form;
