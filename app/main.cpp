@@ -4,6 +4,8 @@
 #include <clocale>
 
 #include "platform/qt_platform.h"
+#include "print/print_views.h"
+#include "print/program_printing.h"
 #include "setup/setup_views.h"
 #include "shell/flash_view.h"
 #include "shell/main_form.h"
@@ -37,10 +39,14 @@ int main(int argc, char* argv[]) {
   Competition competition;
   QtPlatform platform;
   TMainForm mainForm(competition, platform.Get(), kDeveloperMode);
+  ProgramPrinting printing(competition, platform);
+  mainForm.ConnectPrinting(printing.context, printing.dialog);
   MainWindow window(mainForm, competition, CommandLineArguments());
   platform.SetParentWindow(&window);
+  printing.SetParentWindow(&window);
   RegisterShellViews(platform.forms);
   RegisterSetupViews(platform.forms);
+  RegisterPrintViews(platform.forms);
   platform.dialogs.SetFlashPresenter(&ShowFlashNotice);
 
   const QScreen* screen = window.screen();

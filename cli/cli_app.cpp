@@ -1,9 +1,12 @@
 #include "cli_app.h"
 
+#include <algorithm>
 #include <array>
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "cli_command.h"
 #include "command_line.h"
 #include "commands/convert_command.h"
 #include "commands/lists_command.h"
@@ -13,13 +16,13 @@ namespace quenchel {
 
 namespace {
 
-constexpr std::string_view kToolUsage =
+constexpr std::string_view kToolUsageHead =
     "Usage: quenchel-cli COMMAND [OPTIONS] FILE...\n"
     "Works on competition files (.FCR) without the window.\n"
     "\n"
-    "Commands:\n"
-    "  lists    print the settings and every record list of a competition file\n"
-    "  convert  read a competition file and write it out again\n"
+    "Commands:\n";
+
+constexpr std::string_view kToolUsageTail =
     "\n"
     "Options:\n"
     "  -h, --help  show this help\n"
@@ -46,14 +49,6 @@ constexpr std::string_view kConvertUsage =
     "  --upgrade   save a version \"1\" file in the newer structure (version \"2\")\n"
     "  -h, --help  show this help\n";
 
-struct Command {
-  std::string_view name;
-  std::string_view usage;
-  std::vector<std::string_view> options;
-  std::size_t fileCount;
-  int (*run)(const CommandArguments& args, std::ostream& out, std::ostream& err);
-};
-
 FileStructure StructureOf(const CommandArguments& args) {
   return args.Has("--old") ? FileStructure::Old : FileStructure::Current;
 }
@@ -66,27 +61,54 @@ int RunConvert(const CommandArguments& args, std::ostream& /*out*/, std::ostream
   return RunConvertCommand({args.files[0], args.files[1], StructureOf(args), args.Has("--upgrade")}, err);
 }
 
-const std::array<Command, 2>& Commands() {
-  static const std::array<Command, 2> commands = {{
-      {"lists", kListsUsage, {"--old"}, 1, RunLists},
-      {"convert", kConvertUsage, {"--old", "--upgrade"}, 2, RunConvert},
+const std::array<CliCommand, 2>& OwnCommands() {
+  static const std::array<CliCommand, 2> commands = {{
+      {"lists", "print the settings and every record list of a competition file", kListsUsage, {"--old"}, {}, 1,
+       RunLists},
+      {"convert", "read a competition file and write it out again", kConvertUsage, {"--old", "--upgrade"}, {}, 2,
+       RunConvert},
   }};
   return commands;
 }
 
-const Command* FindCommand(std::string_view name) {
-  for (const Command& command : Commands())
-    if (command.name == name) return &command;
-  return nullptr;
-}
+// The tool's commands, then the extra ones.
+class CommandTable {
+ public:
+  explicit CommandTable(std::span<const CliCommand> extra) {
+    for (const CliCommand& command : OwnCommands()) all_.push_back(&command);
+    for (const CliCommand& command : extra) all_.push_back(&command);
+  }
+
+  const CliCommand* Find(std::string_view name) const {
+    const auto found = std::find_if(all_.begin(), all_.end(), [name](const CliCommand* c) { return c->name == name; });
+    return found == all_.end() ? nullptr : *found;
+  }
+
+  // The tool's help: one line per command, the summaries aligned.
+  std::string Usage() const {
+    std::size_t widest = 0;
+    for (const CliCommand* command : all_) widest = std::max(widest, command->name.size());
+    std::string usage(kToolUsageHead);
+    for (const CliCommand* command : all_) {
+      usage += "  " + std::string(command->name) + std::string(widest - command->name.size() + 2, ' ');
+      usage += std::string(command->summary) + '\n';
+    }
+    return usage + std::string(kToolUsageTail);
+  }
+
+ private:
+  std::vector<const CliCommand*> all_;
+};
 
 int UsageError(std::ostream& err, std::string_view context, std::string_view message, std::string_view usage) {
   err << context << ": " << message << '\n' << usage;
   return kExitUsage;
 }
 
-int RunCommand(const Command& command, std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-  const CommandArguments parsed = ParseCommandArguments(args, command.options, command.fileCount);
+int RunCommand(const CliCommand& command, std::span<const std::string> args, std::ostream& out,
+               std::ostream& err) {
+  const CommandArguments parsed =
+      ParseCommandArguments(args, command.options, command.fileCount, command.valueOptions);
   if (parsed.help) {
     out << command.usage;
     return kExitSuccess;
@@ -98,23 +120,27 @@ int RunCommand(const Command& command, std::span<const std::string> args, std::o
 
 }  // namespace
 
-int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err) {
-  if (args.empty()) return UsageError(err, "quenchel-cli", "missing command", kToolUsage);
+int RunCli(std::span<const std::string> args, std::ostream& out, std::ostream& err,
+           std::span<const CliCommand> extraCommands) {
+  const CommandTable commands(extraCommands);
+  if (args.empty()) return UsageError(err, "quenchel-cli", "missing command", commands.Usage());
   const std::string& first = args.front();
   if (first == "--help" || first == "-h") {
-    out << kToolUsage;
+    out << commands.Usage();
     return kExitSuccess;
   }
   if (first.size() > 1 && first.front() == '-')
-    return UsageError(err, "quenchel-cli", "unknown option '" + first + "'", kToolUsage);
-  const Command* command = FindCommand(first);
-  if (command == nullptr) return UsageError(err, "quenchel-cli", "unknown command '" + first + "'", kToolUsage);
+    return UsageError(err, "quenchel-cli", "unknown option '" + first + "'", commands.Usage());
+  const CliCommand* command = commands.Find(first);
+  if (command == nullptr)
+    return UsageError(err, "quenchel-cli", "unknown command '" + first + "'", commands.Usage());
   return RunCommand(*command, args.subspan(1), out, err);
 }
 
-int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err) {
+int RunCli(int argc, const char* const* argv, std::ostream& out, std::ostream& err,
+           std::span<const CliCommand> extraCommands) {
   const std::vector<std::string> args(argv + (argc > 0 ? 1 : 0), argv + argc);
-  return RunCli(args, out, err);
+  return RunCli(args, out, err, extraCommands);
 }
 
 }  // namespace quenchel

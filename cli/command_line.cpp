@@ -1,6 +1,7 @@
 #include "command_line.h"
 
 #include <algorithm>
+#include <iterator>
 
 namespace quenchel {
 
@@ -17,22 +18,38 @@ bool CommandArguments::Has(std::string_view option) const {
   return std::find(options.begin(), options.end(), option) != options.end();
 }
 
+std::optional<std::string> CommandArguments::Value(std::string_view option) const {
+  std::optional<std::string> value;
+  for (const auto& [name, given] : values)
+    if (name == option) value = given;
+  return value;
+}
+
 CommandArguments ParseCommandArguments(std::span<const std::string> args,
                                        std::span<const std::string_view> knownOptions,
-                                       std::size_t fileCount) {
+                                       std::size_t fileCount,
+                                       std::span<const std::string_view> valueOptions) {
   CommandArguments parsed;
   auto fail = [&parsed](std::string message) {
     if (parsed.error.empty()) parsed.error = std::move(message);
   };
 
   bool optionsEnded = false;
-  for (const std::string& arg : args) {
+  for (auto next = args.begin(); next != args.end(); ++next) {
+    const std::string& arg = *next;
     if (optionsEnded || !LooksLikeOption(arg)) {
       parsed.files.push_back(arg);
     } else if (arg == "--") {
       optionsEnded = true;
     } else if (IsHelp(arg)) {
       parsed.help = true;
+    } else if (std::find(valueOptions.begin(), valueOptions.end(), arg) != valueOptions.end()) {
+      if (std::next(next) == args.end()) {
+        fail("option '" + arg + "' needs a value");
+      } else {
+        ++next;
+        parsed.values.emplace_back(arg, *next);
+      }
     } else if (std::find(knownOptions.begin(), knownOptions.end(), arg) != knownOptions.end()) {
       if (!parsed.Has(arg)) parsed.options.push_back(arg);
     } else {

@@ -3,5 +3,8 @@
 #include <iostream>
 
 #include "cli_app.h"
+#include "extra_commands.h"
 
-int main(int argc, char* argv[]) { return quenchel::RunCli(argc, argv, std::cout, std::cerr); }
+int main(int argc, char* argv[]) {
+  return quenchel::RunCli(argc, argv, std::cout, std::cerr, quenchel::ExtraCommands());
+}

@@ -1,5 +1,6 @@
 #include "platform/qt_printing.h"
 
+#include <QPageLayout>
 #include <QPageSetupDialog>
 #include <QPrinter>
 
@@ -14,6 +15,11 @@ int QtPrinting::PrinterResolution() const { return printer_->resolution(); }
 void QtPrinting::ShowPrinterSetup() {
   QPageSetupDialog dialog(printer_.get(), parent_);
   dialog.exec();
+}
+
+void QtPrinting::SetOrientation(PageOrientation orientation) {
+  printer_->setPageOrientation(orientation == PageOrientation::Portrait ? QPageLayout::Portrait
+                                                                        : QPageLayout::Landscape);
 }
 
 }  // namespace quenchel

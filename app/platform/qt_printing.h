@@ -23,6 +23,7 @@ class QtPrinting final : public Printing {
   bool HasPrinter() const override { return true; }
   int PrinterResolution() const override;
   void ShowPrinterSetup() override;
+  void SetOrientation(PageOrientation orientation) override;
 
   QPrinter& Printer() noexcept { return *printer_; }
 

@@ -2,6 +2,8 @@
 
 #include "setup/defaults_form.h"
 #include "setup/defaults_form_view.h"
+#include "setup/score_class_form.h"
+#include "setup/score_class_form_view.h"
 #include "setup/setup_fonts_form.h"
 #include "setup/setup_fonts_form_view.h"
 #include "shell/register_view.h"
@@ -11,6 +13,7 @@ namespace quenchel {
 void RegisterSetupViews(QtFormHost& host) {
   RegisterView<DefaultsFormView, TDefaultsForm>(host);
   RegisterView<SetUpFontsFormView, TSetUpFontsForm>(host);
+  RegisterView<ScoreClassFormView, TScoreClassForm>(host);
 }
 
 }  // namespace quenchel

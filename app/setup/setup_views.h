@@ -5,7 +5,7 @@ namespace quenchel {
 
 class QtFormHost;
 
-// Registers the defaults form and the schedules' fonts form.
+// Registers the defaults form, the schedules' fonts form and the list inspection view.
 void RegisterSetupViews(QtFormHost& host);
 
 }  // namespace quenchel

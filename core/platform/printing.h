@@ -3,6 +3,8 @@
 
 namespace quenchel {
 
+enum class PageOrientation { Portrait, Landscape };
+
 class Printing {
  public:
   virtual ~Printing() = default;
@@ -12,6 +14,9 @@ class Printing {
   virtual int PrinterResolution() const = 0;
   // The platform's printer set-up dialog.
   virtual void ShowPrinterSetup() = 0;
+  // Turns the printer's page before a document is begun (the schedule prints portrait,
+  // the judges' sheet landscape). Where a platform cannot turn pages it stays as it is.
+  virtual void SetOrientation(PageOrientation /*orientation*/) {}
 };
 
 }  // namespace quenchel

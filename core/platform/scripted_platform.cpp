@@ -29,4 +29,14 @@ ModalResult ScriptedFormHost::ShowModal(Form& form) {
   return handler(form);
 }
 
+std::optional<PrintRange> ScriptedPrintDialog::Ask(const PrintRequest& request) {
+  asked_.push_back(request);
+  if (answers_.empty()) return std::nullopt;
+  const Answer answer = answers_.front();
+  answers_.pop_front();
+  if (!answer.confirm) return std::nullopt;
+  if (answer.range) return answer.range;
+  return PrintRange{request.copies, request.pages, request.fromPage, request.toPage};
+}
+
 }  // namespace quenchel

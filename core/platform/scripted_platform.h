@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "platform/platform.h"
+#include "platform/print_dialog.h"
 #include "platform/scripted_dialogs.h"
 
 namespace quenchel {
@@ -57,6 +58,8 @@ class FakePrinting final : public Printing {
   bool HasPrinter() const override { return installed; }
   int PrinterResolution() const override { return installed ? resolution : 0; }
   void ShowPrinterSetup() override { ++setupShown; }
+  std::optional<PageOrientation> orientation;  // the last orientation set, if any
+  void SetOrientation(PageOrientation value) override { orientation = value; }
 };
 
 class ScriptedFormHost final : public FormHost {
@@ -86,6 +89,30 @@ struct ScriptedPlatform {
   ScriptedFormHost forms;
 
   Platform Get() { return Platform{dialogs, files, fonts, printing, clock, forms}; }
+};
+
+// The print dialog for tests: answers come from a queue (an unqueued dialog cancels) and
+// every request is recorded.
+class ScriptedPrintDialog final : public PrintDialog {
+ public:
+  // Confirms the next dialog with what it offers: its copies, its selected choice and its
+  // range.
+  void Confirm() { answers_.push_back(Answer{true, std::nullopt}); }
+  // Confirms the next dialog with this answer.
+  void ConfirmWith(PrintRange range) { answers_.push_back(Answer{true, range}); }
+  void Cancel() { answers_.push_back(Answer{false, std::nullopt}); }
+
+  std::optional<PrintRange> Ask(const PrintRequest& request) override;
+
+  const std::vector<PrintRequest>& Requests() const noexcept { return asked_; }
+
+ private:
+  struct Answer {
+    bool confirm;
+    std::optional<PrintRange> range;
+  };
+  std::deque<Answer> answers_;
+  std::vector<PrintRequest> asked_;
 };
 
 }  // namespace quenchel

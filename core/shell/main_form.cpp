@@ -199,6 +199,7 @@ void TMainForm::Execute(Command command) {
     case Command::OpenOldFile: OpenOldFileFlow(); return;
     case Command::WelcomeScreen: ShowWelcome(); return;
     case Command::AboutQuenchel: ShowAbout(); return;
+    case Command::TestClassPointers: ShowListInspection(); return;
     case Command::Help:
       platform_.dialogs.ShowInfo("Help", "Help can be found on the START MENU > Program Files > Quenchel");
       return;

@@ -15,6 +15,8 @@
 namespace quenchel {
 
 class Competition;
+class PrintDialog;
+struct PrintContext;
 
 class TMainForm final : public Form {
  public:
@@ -40,6 +42,13 @@ class TMainForm final : public Form {
   bool ExitRequested() const noexcept { return exitRequested_; }
   // The window calls this after every event that may have changed the state.
   std::function<void()> onChanged;
+
+  // Connects the print commands to the program's printer, preview and print dialog;
+  // until then they find no printer.
+  void ConnectPrinting(const PrintContext& context, PrintDialog& dialog) noexcept {
+    printContext_ = &context;
+    printDialog_ = &dialog;
+  }
 
   // --- events ----------------------------------------------------------------------------
   void Run(Command command);
@@ -88,6 +97,7 @@ class TMainForm final : public Form {
   void ShowScheduleFonts();
   void ShowWelcome();
   void ShowAbout();
+  void ShowListInspection();
 
   Competition& competition_;
   Platform platform_;
@@ -95,6 +105,8 @@ class TMainForm final : public Form {
   bool developerItemsVisible_ = false;
   bool firstActivation_ = true;
   bool exitRequested_ = false;
+  const PrintContext* printContext_ = nullptr;
+  PrintDialog* printDialog_ = nullptr;
   std::string caption_;
   std::string lblCompetition_;
   std::string lblActiveClass_;

@@ -1,7 +1,10 @@
 // The main window's commands that open forms.
 
+#include "print/grid_pages.h"
+#include "print/print_primitives.h"
 #include "setup/defaults_form.h"
 #include "setup/print_font.h"
+#include "setup/score_class_form.h"
 #include "setup/setup_fonts_form.h"
 #include "shell/about_form.h"
 #include "shell/main_form.h"
@@ -59,6 +62,18 @@ void TMainForm::ShowWelcome() {
 void TMainForm::ShowAbout() {
   About1 about;
   platform_.forms.ShowModal(about);
+}
+
+void TMainForm::ShowListInspection() {
+  TScoreClassForm form(competition_, platform_.dialogs, platform_.printing,
+                       [this](const Grid& grid, const PrintHeadings& headings) {
+                         if (printContext_ == nullptr || printDialog_ == nullptr)
+                           platform_.dialogs.ShowInfo(kNoPrinterCaption, kNoPrinterText);
+                         else
+                           PrintGridCommand(*printContext_, *printDialog_, grid, headings);
+                       });
+  form.FormActivate();
+  platform_.forms.ShowModal(form);
 }
 
 }  // namespace quenchel

@@ -32,6 +32,8 @@ class DSList {
   DSNode* First() const noexcept { return head_; }
   // The record after the given one; with none given, the first record.
   DSNode* Next(const DSNode* record) const noexcept;
+  // The record before the given one (none for the first); with none given, none.
+  DSNode* Before(const DSNode* record) const noexcept { return record == nullptr ? nullptr : record->before_; }
   int Count() const noexcept { return static_cast<int>(nodes_.size()); }
   bool Empty() const noexcept { return head_ == nullptr; }
   DSNode* Last() const noexcept { return tail_; }
