@@ -70,7 +70,10 @@ void PrintGridPages(const PrintContext& context, const Grid& grid, Surface& surf
         TextOutAngle(surface, static_cast<int>(colX[static_cast<std::size_t>(c)] + xOffset), y, 0, grid.Cell(c, r));
     }
     y += lineH;
-    if (y + lineH > limit) {
+    // A full band moves on only when rows remain: the last row filling a page must not
+    // leave an empty band or an empty page behind it.
+    const bool rowsRemain = r + 1 < grid.RowCount();
+    if (rowsRemain && y + lineH > limit) {
       if (print.PageWidth > xOffset + 2.0 * tableWidth) {
         xOffset += tableWidth;
         y = ColumnHeadingRow(context, colX, grid, top, static_cast<int>(xOffset), target());

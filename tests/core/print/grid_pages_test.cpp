@@ -273,6 +273,19 @@ TEST_F(GridPagesTest, NewPageOnlyWhenNoFurtherBandFits) {
   EXPECT_EQ(page.SheetCount(), 0);  // the preview starts no sheets
 }
 
+TEST_F(GridPagesTest, RowsThatExactlyFillThePageLeaveNoEmptyBandOrPage) {
+  const Grid grid = MakeGrid(2, 6 * 61, 8);
+  PrintGridPages(rig.fixed, grid, page, 0);
+  EXPECT_EQ(rig.fixedPages.pages, (std::vector<int>{1}));
+  EXPECT_EQ(page.FindTexts("H0").size(), 6u) << "one column heading per band, none after the last row";
+  EXPECT_EQ(page.CountText("Page 2"), 0);
+
+  Rig other;
+  RecordingSurface oneBand{800, 1150, 96};
+  PrintGridPages(other.fixed, MakeGrid(2, 61, 40), oneBand, 0);  // one band to a page
+  EXPECT_EQ(other.fixedPages.pages, (std::vector<int>{1}));
+}
+
 TEST_F(GridPagesTest, SingleBandIsCentred) {
   // T = 11 + 2 × (213 + 11) = 459: one band, margin 341 halved.
   const Grid grid = MakeGrid(2, 3, 40);
