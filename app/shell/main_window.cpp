@@ -55,10 +55,14 @@ MainWindow::MainWindow(TMainForm& form, Competition& competition, std::vector<st
 
   heading_->onCompetitionClicked = [this] { form_.lblCompetitionClick(); };
   form_.onChanged = [this] { Refresh(); };
-  // Reading and writing files report progress while they run, before the next event.
+  // Reading and writing files report progress while they run, before the next event. A
+  // large file reports once per record, so the line is repainted at most every 100 ms.
+  progressClock_.start();
   competition_.onStatus = [this](std::string_view text) {
     status_->setText(FromCellText(text));
+    if (progressClock_.elapsed() < 100) return;
     status_->repaint();
+    progressClock_.restart();
   };
   StartTimers();
   Refresh();

@@ -2,6 +2,7 @@
 // The main window: shows TMainForm's state (caption, heading, status line, menu) and
 // forwards every menu command, tool button, timer tick, activation and close to it.
 
+#include <QElapsedTimer>
 #include <QMainWindow>
 #include <string>
 #include <vector>
@@ -59,6 +60,7 @@ class MainWindow final : public QMainWindow {
   HeadingPanel* heading_;
   WorkArea* workArea_ = nullptr;
   QLabel* status_;
+  QElapsedTimer progressClock_;  // paces the status line's repaints while files load
   std::vector<MenuEntry> menuEntries_;
 };
 
