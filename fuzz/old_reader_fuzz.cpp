@@ -4,13 +4,11 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdio>
-#include <cstdlib>
-#include <string>
 #include <string_view>
 
 #include "file/competition_file.h"
 #include "platform/scripted_dialogs.h"
+#include "round_trip.h"
 #include "store/competition.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -19,13 +17,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   quenchel::Competition competition;
   quenchel::ScriptedDialogs dialogs;
   if (quenchel::ReadOldCompetitionText(competition, text, dialogs) != 1) return 0;
-
-  const std::string saved = quenchel::CompetitionFileText(competition);
-  quenchel::Competition again;
-  quenchel::ScriptedDialogs againDialogs;
-  if (quenchel::ReadCompetitionText(again, saved, againDialogs) != 1) {
-    std::fputs("the saved text did not read again\n", stderr);
-    std::abort();
-  }
+  quenchel::fuzz::RequireRoundTrip(competition);
   return 0;
 }

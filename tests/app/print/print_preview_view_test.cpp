@@ -14,6 +14,7 @@
 #include <functional>
 #include <vector>
 
+#include "support/modal_window.h"
 #include "platform/clock.h"
 #include "platform/qt_print_dialog.h"
 #include "platform/scripted_platform.h"
@@ -30,25 +31,8 @@ namespace quenchel {
 
 namespace {
 
-// Runs `act` once the next modal window of type T is up.
-template <class T>
-void WhenOpen(std::function<void(T&)> act) {
-  auto* poll = new QTimer(qApp);
-  QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
-    auto* window = qobject_cast<T*>(QApplication::activeModalWidget());
-    if (window == nullptr) return;
-    poll->stop();
-    poll->deleteLater();
-    act(*window);
-  });
-  poll->start(10);
-}
-
-QPushButton* Button(QWidget& window, const QString& text) {
-  for (QPushButton* button : window.findChildren<QPushButton*>())
-    if (button->text() == text) return button;
-  return nullptr;
-}
+using apptest::Button;
+using apptest::WhenOpen;
 
 // A competitor list long enough for three A4 pages at 8 points.
 Grid ThreePageGrid() {

@@ -8,6 +8,7 @@
 #include <QtTest>
 #include <functional>
 
+#include "support/modal_window.h"
 #include "platform/scripted_platform.h"
 #include "print/grid_table_model.h"
 #include "print/grid_view.h"
@@ -19,23 +20,8 @@ namespace quenchel {
 
 namespace {
 
-void WhenOpen(std::function<void(ScoreClassFormView&)> act) {
-  auto* poll = new QTimer(qApp);
-  QObject::connect(poll, &QTimer::timeout, poll, [poll, act] {
-    auto* window = qobject_cast<ScoreClassFormView*>(QApplication::activeModalWidget());
-    if (window == nullptr) return;
-    poll->stop();
-    poll->deleteLater();
-    act(*window);
-  });
-  poll->start(10);
-}
-
-QPushButton* Button(QWidget& window, const QString& text) {
-  for (QPushButton* button : window.findChildren<QPushButton*>())
-    if (button->text() == text) return button;
-  return nullptr;
-}
+using apptest::Button;
+using apptest::WhenOpen;
 
 QStringList Labels(QWidget& window) {
   QStringList texts;
@@ -71,7 +57,7 @@ class ScoreClassFormViewTest : public QObject {
     QStringList labels;
     QStringList missing;
     int rows = 0;
-    WhenOpen([&](ScoreClassFormView& shown) {
+    WhenOpen<ScoreClassFormView>([&](ScoreClassFormView& shown) {
       title = shown.windowTitle();
       labels = Labels(shown);
       for (const char* caption : {"Score", "Competitors", "Teams", "Classes", "Field", "Reports", "RepFields",
@@ -94,7 +80,7 @@ class ScoreClassFormViewTest : public QObject {
     ScoreClassFormView view(rig.form);
     int rows = 0;
     QString firstName;
-    WhenOpen([&](ScoreClassFormView& shown) {
+    WhenOpen<ScoreClassFormView>([&](ScoreClassFormView& shown) {
       Button(shown, "Competitors")->click();
       GridView* grid = shown.findChild<GridView*>();
       rows = grid->model()->rowCount();
