@@ -6,6 +6,7 @@
 #include "platform/qt_platform.h"
 #include "print/print_views.h"
 #include "print/program_printing.h"
+#include "reports/report_views.h"
 #include "setup/setup_views.h"
 #include "shell/flash_view.h"
 #include "shell/main_form.h"
@@ -40,13 +41,14 @@ int main(int argc, char* argv[]) {
   QtPlatform platform;
   TMainForm mainForm(competition, platform.Get(), kDeveloperMode);
   ProgramPrinting printing(competition, platform);
-  mainForm.ConnectPrinting(printing.context, printing.dialog);
+  mainForm.ConnectPrinting(printing.context, printing.dialog, printing.preview);
   MainWindow window(mainForm, competition, CommandLineArguments());
   platform.SetParentWindow(&window);
   printing.SetParentWindow(&window);
   RegisterShellViews(platform.forms);
   RegisterSetupViews(platform.forms);
   RegisterPrintViews(platform.forms);
+  RegisterReportViews(platform.forms);
   platform.dialogs.SetFlashPresenter(&ShowFlashNotice);
 
   const QScreen* screen = window.screen();

@@ -10,6 +10,7 @@
 #include "command_line.h"
 #include "commands/convert_command.h"
 #include "commands/lists_command.h"
+#include "commands/report_command.h"
 #include "exit_status.h"
 
 namespace quenchel {
@@ -61,22 +62,32 @@ int RunConvert(const CommandArguments& args, std::ostream& /*out*/, std::ostream
   return RunConvertCommand({args.files[0], args.files[1], StructureOf(args), args.Has("--upgrade")}, err);
 }
 
-const std::array<CliCommand, 2>& OwnCommands() {
-  static const std::array<CliCommand, 2> commands = {{
+const std::array<CliCommand, 3>& OwnCommands() {
+  static const std::array<CliCommand, 3> commands = {{
       {"lists", "print the settings and every record list of a competition file", kListsUsage, {"--old"}, {}, 1,
        RunLists},
       {"convert", "read a competition file and write it out again", kConvertUsage, {"--old", "--upgrade"}, {}, 2,
        RunConvert},
+      OwnReportCliCommand(),
   }};
   return commands;
 }
 
-// The tool's commands, then the extra ones.
+// The tool's commands, then the extra ones. An extra command with the name of one of the
+// tool's own takes its place: the build with Qt offers the fuller `report` that can print
+// to PDF files.
 class CommandTable {
  public:
   explicit CommandTable(std::span<const CliCommand> extra) {
     for (const CliCommand& command : OwnCommands()) all_.push_back(&command);
-    for (const CliCommand& command : extra) all_.push_back(&command);
+    for (const CliCommand& command : extra) {
+      const auto same = std::find_if(all_.begin(), all_.end(),
+                                     [&command](const CliCommand* own) { return own->name == command.name; });
+      if (same != all_.end())
+        *same = &command;
+      else
+        all_.push_back(&command);
+    }
   }
 
   const CliCommand* Find(std::string_view name) const {

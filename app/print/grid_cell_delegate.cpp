@@ -81,7 +81,7 @@ void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
   const int checkHeight = style->pixelMetric(QStyle::PM_IndicatorHeight, nullptr, widget);
   const bool fixed = row < grid.FixedRows() || column < grid.FixedCols();
 
-  const CellStyle cellStyle =
+  CellStyle cellStyle =
       DrawGridCellStyle(grid, column, row, Rect{cell.x(), cell.y(), cell.width(), cell.height()}, fixed,
                         model->columnAlignment(column), checkWidth, checkHeight, ToSurfaceFont(font_));
   const QPalette& palette = option.palette;
@@ -89,6 +89,12 @@ void GridCellDelegate::paint(QPainter* painter, const QStyleOptionViewItem& opti
   painter->save();
   painter->setClipRect(cell);
   painter->fillRect(cell, colourOf(palette, cellStyle.background));
+  if (cellFill_ && row > 0) {
+    if (const std::optional<Rgb> fill = cellFill_(column, row)) {
+      painter->fillRect(cell, QColor(fill->red, fill->green, fill->blue));
+      cellStyle.alignment = CellAlignment::Right;
+    }
+  }
 
   if (cellStyle.raisedFrame) {
     const int right = cell.right();

@@ -3,6 +3,10 @@
 // (core/print/grid_cell_style.h) says, in the view's palette. The view's own selection
 // and focus are not shown; only the grid's marked row is.
 
+#include <functional>
+#include <optional>
+#include <utility>
+
 #include <QFont>
 #include <QPalette>
 #include <QStyledItemDelegate>
@@ -20,6 +24,10 @@ class GridCellDelegate final : public QStyledItemDelegate {
   // The grid's font; row 0 is drawn bold and one point smaller.
   void setGridFont(const QFont& font) { font_ = font; }
   const QFont& gridFont() const noexcept { return font_; }
+  // Cells the window colours itself (the report's Data Check): such a cell is filled with
+  // the colour given and its text stands right-aligned on it.
+  using CellFill = std::function<std::optional<Rgb>(int column, int row)>;
+  void setCellFill(CellFill fill) { cellFill_ = std::move(fill); }
 
   void paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const override;
 
@@ -28,6 +36,7 @@ class GridCellDelegate final : public QStyledItemDelegate {
 
  private:
   QFont font_;
+  CellFill cellFill_;
 };
 
 }  // namespace quenchel

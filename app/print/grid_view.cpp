@@ -8,6 +8,7 @@
 #include "print/font_text_measure.h"
 #include "print/grid.h"
 #include "print/grid_cell_delegate.h"
+#include "print/grid_cell_style.h"
 #include "print/grid_table_model.h"
 #include "print/grid_utils.h"
 
@@ -41,6 +42,32 @@ void GridView::refresh() {
 void GridView::fitColumnWidths() {
   grid_.SetClientWidth(viewport()->width());
   FitColumnWidths(grid_, FontTextMeasure(font()));
+  refresh();
+}
+
+namespace {
+
+// Bold text plus the painter's side insets on both sides.
+class WholeTextMeasure final : public TextMeasure {
+ public:
+  explicit WholeTextMeasure(const QFont& font) : bold_(Bold(font)) {}
+  int TextWidth(std::string_view text) const override {
+    return text.empty() ? 0 : bold_.TextWidth(text) + 2 * kGridTextSideInset;
+  }
+
+ private:
+  static QFont Bold(QFont font) {
+    font.setBold(true);
+    return font;
+  }
+  FontTextMeasure bold_;
+};
+
+}  // namespace
+
+void GridView::fitColumnWidthsToWholeTexts() {
+  grid_.SetClientWidth(viewport()->width());
+  FitColumnWidths(grid_, WholeTextMeasure(font()));
   refresh();
 }
 

@@ -26,6 +26,9 @@ class GridView final : public QTableView {
   void refresh();
   // FitColumnWidths in the view's font, with the viewport as the client width.
   void fitColumnWidths();
+  // The same, measuring every text in bold and with room for the cell painter's insets
+  // on both sides, so that no heading or value is cut (the results tables).
+  void fitColumnWidthsToWholeTexts();
   // The cell painter's alignment of a column: 0 left, 1 centred, 2 right.
   void setColumnAlignment(int column, int alignment);
   // Puts an editing control (a sibling of the view) over a cell, as PlaceOverCell says.

@@ -2,9 +2,13 @@
 
 #include <array>
 
+#include "commands/report_command.h"
 #include "exit_status.h"
 #include "extra_commands.h"
+#include "pdf/headless_gui.h"
+#include "pdf/pdf_report_printer.h"
 #include "pdf/print_lists_command.h"
+#include "reports/report_page.h"
 
 namespace quenchel {
 
@@ -37,12 +41,24 @@ int RunPrintLists(const CommandArguments& args, std::ostream& /*out*/, std::ostr
   return RunPrintListsCommand(request, err);
 }
 
+std::string PrintReportPdfFile(const ReportPdfJob& job) {
+  const HeadlessGui gui;
+  return PrintReportToPdf(job.competition, ReportPrintout{job.report, job.table}, job.pdfFile, job.dialogs, job.clock)
+      .error;
+}
+
+int RunReportWithPdf(const CommandArguments& args, std::ostream& out, std::ostream& err) {
+  return RunReportArguments(args, out, err, &PrintReportPdfFile);
+}
+
 }  // namespace
 
 std::span<const CliCommand> ExtraCommands() {
-  static const std::array<CliCommand, 1> commands = {{
+  static const std::array<CliCommand, 2> commands = {{
       {"print-lists", "print one record list of a competition file to a PDF file", kPrintListsUsage, {"--old"},
        {"--pdf", "--list"}, 1, RunPrintLists},
+      // Takes the place of the tool's own `report`, which cannot print to PDF files.
+      ReportCliCommand(&RunReportWithPdf),
   }};
   return commands;
 }

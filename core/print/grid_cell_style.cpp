@@ -8,7 +8,6 @@ namespace quenchel {
 namespace {
 
 constexpr int kBoxInset = 2;        // check box from the cell's left edge
-constexpr int kTextSideInset = 10;  // left-aligned from the left, right-aligned from the right
 constexpr int kTextTopInset = 2;
 
 CellAlignment AlignmentFor(int row, int alignment) noexcept {
@@ -67,11 +66,11 @@ CellStyle DrawGridCellStyle(const Grid& grid, int column, int row, Rect cell, bo
   style.alignment = AlignmentFor(row, alignment);
   switch (style.alignment) {
     case CellAlignment::Left:
-      textLeft += kTextSideInset;
+      textLeft += kGridTextSideInset;
       textTop += kTextTopInset;
       break;
     case CellAlignment::Right:
-      textRight -= kTextSideInset;
+      textRight -= kGridTextSideInset;
       textTop += kTextTopInset;
       break;
     case CellAlignment::Centre:

@@ -25,6 +25,10 @@ enum class CellColourRole {
   Text,             // the grid's own text colour
 };
 
+// Left-aligned text stands this far from the cell's left edge, right-aligned text this
+// far from its right edge.
+inline constexpr int kGridTextSideInset = 10;
+
 enum class CellAlignment { Left = 0, Centre = 1, Right = 2 };
 
 struct CellStyle {

@@ -1,5 +1,6 @@
 #include "reports/rep_fields.h"
 
+#include "reports/report_cells.h"
 #include "store/cell_text.h"
 #include "store/competition.h"
 
@@ -63,6 +64,18 @@ bool IsRepFieldTrusted(const Competition& competition, int report, int classNo) 
 bool IsReportTrusted(const Competition& competition, int report) {
   for (const DSNode& record : competition.RepFieldList) {
     if (ReadInt(record.Cell(0)) == report && record.CellIs(kTrustCell, "N")) return false;
+  }
+  return true;
+}
+
+bool ReportInBatch(const DSNode& report, int batch) {
+  const std::string_view flags = report.Cell(report_cell::kBatchFlags);
+  return batch >= 0 && static_cast<std::size_t>(batch) < flags.size() && flags[static_cast<std::size_t>(batch)] == 'Y';
+}
+
+bool BatchReportsTrusted(const Competition& competition, int batch) {
+  for (const DSNode& report : competition.ReportList) {
+    if (ReportInBatch(report, batch) && !IsReportTrusted(competition, ReadInt(report.Cell(0)))) return false;
   }
   return true;
 }

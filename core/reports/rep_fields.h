@@ -27,6 +27,13 @@ bool IsRepFieldTrusted(const Competition& competition, int report, int classNo);
 // True unless some record of the report is marked "N".
 bool IsReportTrusted(const Competition& competition, int report);
 
+// True when the report's batch flags (cell 20: position b, from 0, is "Y" for batch b)
+// put it in the batch.
+bool ReportInBatch(const DSNode& report, int batch);
+
+// False when some report of the batch is not trusted.
+bool BatchReportsTrusted(const Competition& competition, int batch);
+
 // The title of the class's score field from FieldList (empty without a record), with "*"
 // when the field counts in the tie-break and the report uses a tie-break.
 std::string FieldTitleFor(const Competition& competition, int report, int classNo, int field);

@@ -6,26 +6,14 @@
 #include <string>
 #include <vector>
 
+#include "reports/report_cells.h"
+
 namespace quenchel {
 
 class Competition;
 class Dialogs;
 class DSNode;
 class Grid;
-
-// Cells of a ReportList record that the results engine reads.
-namespace report_cell {
-inline constexpr int kNumber = 0;
-inline constexpr int kName = 1;
-inline constexpr int kTitle = 2;
-inline constexpr int kDirection = 5;
-inline constexpr int kTemplate = 6;
-inline constexpr int kShortClassNames = 7;
-inline constexpr int kLetterHeadings = 10;
-inline constexpr int kShowIndividualPosition = 15;
-inline constexpr int kTieBreakInUse = 16;
-inline constexpr int kShowTieBreak = 17;
-}  // namespace report_cell
 
 struct ReportColumns {
   int firstFieldColumn = 0;  // 0 for the team-and-individual template, which has none

@@ -1,120 +1,117 @@
 #include "reports/report_compute.h"
 
 #include <set>
+#include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/dialogs.h"
 #include "print/grid_utils.h"
 #include "reports/rep_fields.h"
-#include "reports/report_ranking.h"
+#include "reports/report_sums.h"
+#include "reports/report_table.h"
+#include "reports/score_index.h"
+#include "reports/team_member_rows.h"
+#include "reports/text_hash.h"
 #include "store/cell_text.h"
 #include "store/competition.h"
-#include "store/values.h"
 
 namespace quenchel {
 namespace {
 
-constexpr int kTeamCell = 3;
+using namespace team_member_column;
 
-// Columns of the team-and-individual table.
-constexpr int kTeamNameColumn = 1;
-constexpr int kIndividualPositionColumn = 2;
-constexpr int kIndividualNumberColumn = 3;
-constexpr int kIndividualNameColumn = 4;
-constexpr int kIndividualTotalColumn = 5;
+constexpr int kTeamCell = 3;
 
 std::string DisplayName(const DSNode& competitor) {
   return competitor.CellString(1) + " " + competitor.CellString(2);
 }
 
-const DSNode* FindCompetitor(const Competition& competition, int number) {
-  for (const DSNode& competitor : competition.CompetitorList) {
-    if (ReadInt(competitor.Cell(0)) == number) return &competitor;
-  }
-  return nullptr;
-}
+struct FieldChoice {
+  int field;
+  bool countsInTieBreak;
+};
 
-// Rows are added one ahead: the last row is always the empty row the next entry takes.
-int AddRow(Grid& grid) {
-  const int row = grid.RowCount() - 1;
-  grid.SetRowCount(grid.RowCount() + 1);
-  return row;
-}
-
-int FindRowByNumber(const Grid& grid, int column, int number) {
-  for (int row = 1; row < grid.RowCount() - 1; ++row) {
-    if (ReadInt(grid.Cell(column, row)) == number) return row;
-  }
-  return 0;
-}
-
-int FindRowByText(const Grid& grid, int column, std::string_view text) {
-  for (int row = 1; row < grid.RowCount() - 1; ++row) {
-    if (grid.Cell(column, row) == text) return row;
-  }
-  return 0;
-}
+// The selected fields of one ClassList record, in field order.
+struct ClassChoice {
+  int classNo;
+  std::vector<FieldChoice> fields;
+};
 
 // One score of a competitor in one selected field, as the passes see it.
 struct ScoreVisit {
   int column;  // the field's column in the table
-  int field;
   bool countsInTieBreak;
   DSNode& competitor;
+  int numberId;  // the competitor's number, as ScoreIndex numbers them
   const DSNode& score;
+  const ShownScore& value;
 };
 
 class ReportFiller {
  public:
   ReportFiller(Competition& competition, const DSNode& report, Dialogs& dialogs,
                const TeamNameRequest& requestTeamName)
-      : competition_(competition),
-        dialogs_(dialogs),
+      : dialogs_(dialogs),
         requestTeamName_(requestTeamName),
-        reportNo_(ReadInt(report.Cell(report_cell::kNumber))),
-        tieBreakInUse_(report.CellIs(report_cell::kTieBreakInUse, "Y")) {}
+        tieBreakInUse_(report.CellIs(report_cell::kTieBreakInUse, "Y")),
+        index_(competition),
+        sums_(competition.settings.ScoreFormat, dialogs, texts_) {
+    const int reportNo = ReadInt(report.Cell(report_cell::kNumber));
+    for (const DSNode& classRecord : competition.ClassList) {
+      ClassChoice& choice = classes_.emplace_back(ClassChoice{ReadInt(classRecord.Cell(0)), {}});
+      for (int field = 1; field <= kReportFieldCount; ++field) {
+        const std::string flag = GetRepFieldFlag(competition, reportNo, choice.classNo, field);
+        if (flag != "N") choice.fields.push_back(FieldChoice{field, flag == "B" && tieBreakInUse_});
+      }
+    }
+  }
 
   bool TieBreakInUse() const noexcept { return tieBreakInUse_; }
+  // A table for the report's rows, `columns` wide; there is at most one row for each
+  // competitor number.
+  ReportTable NewTable(int columns) { return ReportTable(columns, index_.NumberCount(), sums_, texts_); }
+  int NumberCount() const noexcept { return index_.NumberCount(); }
+  const DSNode* Competitor(const DSNode& score) const { return index_.Competitor(ReadInt(score.Cell(0))); }
 
   // Every score record of every competitor in every selected field, classes in ClassList
-  // order; the column counter advances for each selected field whether or not it has
-  // scores, so each field lands in the column laid out for it.
+  // order, competitors in CompetitorList order, scores in ScoreList order; the column
+  // counter advances for each selected field whether or not it has scores, so each field
+  // lands in the column laid out for it.
   template <class Visit>
   void ForEachScore(int firstFieldColumn, bool needsTeam, Visit visit) {
     int column = firstFieldColumn - 1;
-    for (const DSNode& classRecord : competition_.ClassList) {
-      const int classNo = ReadInt(classRecord.Cell(0));
-      for (int field = 1; field <= kReportFieldCount; ++field) {
-        const std::string flag = GetRepFieldFlag(competition_, reportNo_, classNo, field);
-        if (flag == "N") continue;
+    for (const ClassChoice& choice : classes_) {
+      const std::span<const ScoreIndex::Entry> scores = index_.ScoresOf(choice.classNo);
+      LookUpQuietValues(choice, scores);
+      const std::size_t fields = choice.fields.size();
+      for (std::size_t f = 0; f < fields; ++f) {
         ++column;
-        for (DSNode& competitor : competition_.CompetitorList) {
-          const int competitorNo = ReadInt(competitor.Cell(0));
-          for (const DSNode& score : competition_.ScoreList) {
-            if (ReadInt(score.Cell(0)) != competitorNo || ReadInt(score.Cell(1)) != classNo) continue;
-            if (needsTeam && !HasTeam(competitor)) continue;
-            visit(ScoreVisit{column, field, flag == "B" && tieBreakInUse_, competitor, score});
-          }
+        const FieldChoice& field = choice.fields[f];
+        for (std::size_t e = 0; e < scores.size(); ++e) {
+          const ScoreIndex::Entry& entry = scores[e];
+          if (needsTeam && !HasTeam(*entry.competitor)) continue;
+          const ShownScore* quiet = quiet_[e * fields + f];
+          const ShownScore& value = quiet != nullptr ? *quiet : sums_.Show(entry.score->Cell(field.field + 1));
+          visit(ScoreVisit{column, field.countsInTieBreak, *entry.competitor, entry.numberId, *entry.score, value});
         }
       }
     }
   }
 
-  std::string FieldValue(const ScoreVisit& visit) {
-    return FormatFieldValue(competition_, visit.score, visit.field, dialogs_);
-  }
-
-  // The cell becomes the formatted sum of its value and the shown field value.
-  void AddTo(Grid& grid, int column, int row, std::string_view shownValue) {
-    const double sum = ScoreValue(grid.Cell(column, row), dialogs_) + ScoreValue(shownValue, dialogs_);
-    grid.SetCell(column, row, FormatFloat(competition_.settings.ScoreFormat, sum));
-  }
-
-  const DSNode* Competitor(const DSNode& score) const {
-    return FindCompetitor(competition_, ReadInt(score.Cell(0)));
-  }
-
  private:
+  // The shown values of the class's scores in its selected fields, score by score, so
+  // that each score record is read once rather than once per field; none where showing
+  // the value tells the user something, which the visit then does in its turn.
+  void LookUpQuietValues(const ClassChoice& choice, std::span<const ScoreIndex::Entry> scores) {
+    quiet_.clear();
+    quiet_.reserve(scores.size() * choice.fields.size());
+    for (const ScoreIndex::Entry& entry : scores) {
+      for (const FieldChoice& field : choice.fields) quiet_.push_back(sums_.Quiet(entry.score->Cell(field.field + 1)));
+    }
+  }
+
   // A report that shows teams needs every competitor in one. The user is told once per
   // competitor and computation; a competitor still without a team is left out.
   bool HasTeam(DSNode& competitor) {
@@ -134,120 +131,97 @@ class ReportFiller {
     return true;
   }
 
-  Competition& competition_;
   Dialogs& dialogs_;
   const TeamNameRequest& requestTeamName_;
-  int reportNo_;
   bool tieBreakInUse_;
+  ScoreIndex index_;
+  TextStore texts_;  // before sums_, which keeps its texts here
+  ReportSums sums_;
+  std::vector<ClassChoice> classes_;
+  std::vector<const ShownScore*> quiet_;  // of the class being visited, by score then field
   std::set<int> refused_;
 };
 
-void FillIndividualRows(ReportFiller& filler, Grid& grid, const ReportColumns& columns, int tieBreakColumn,
-                        bool withTeam) {
+// The row of each competitor number (by ScoreIndex's numbering); 0 while it has none.
+using RowsByNumber = std::vector<int>;
+
+void FillIndividualRows(ReportFiller& filler, ReportTable& table, const ReportColumns& columns, bool withTeam) {
+  RowsByNumber rows(static_cast<std::size_t>(filler.NumberCount()), 0);
   filler.ForEachScore(columns.firstFieldColumn, withTeam, [&](const ScoreVisit& visit) {
-    const int competitorNo = ReadInt(visit.competitor.Cell(0));
-    int row = FindRowByNumber(grid, 2, competitorNo);
+    int& row = rows[static_cast<std::size_t>(visit.numberId)];
     if (row == 0) {
-      row = AddRow(grid);
+      row = table.AddRow();
       const DSNode* found = filler.Competitor(visit.score);
-      grid.SetCell(1, row, found != nullptr ? DisplayName(*found) : "Not Found");
-      grid.SetCell(2, row, visit.score.Cell(0));
-      if (withTeam) grid.SetCell(3, row, found != nullptr ? found->Cell(kTeamCell) : "");
+      table.Set(1, row, found != nullptr ? DisplayName(*found) : "Not Found");
+      table.Set(2, row, visit.score.Cell(0));
+      if (withTeam) table.Set(3, row, found != nullptr ? found->Cell(kTeamCell) : "");
     }
-    const std::string value = filler.FieldValue(visit);
-    if (visit.countsInTieBreak) filler.AddTo(grid, tieBreakColumn, row, value);
-    grid.SetCell(visit.column, row, value);
-    filler.AddTo(grid, columns.totalColumn, row, value);
+    if (visit.countsInTieBreak) table.Add(columns.tieBreakColumn, row, visit.value);
+    table.Set(visit.column, row, visit.value);
+    table.Add(columns.totalColumn, row, visit.value);
   });
 }
 
 // Team rows: field cells, tie-break and total sum over the members. With
 // `withFields` false (the team-and-individual table) only the sums are kept.
-void FillTeamRows(ReportFiller& filler, Grid& grid, int firstFieldColumn, int totalColumn, int tieBreakColumn,
-                  bool withFields) {
+void FillTeamRows(ReportFiller& filler, ReportTable& table, int firstFieldColumn, int totalColumn,
+                  int tieBreakColumn, bool withFields) {
+  // The first row whose team column holds the name, as written into it.
+  TextMap<int> rowOfTeam;
   filler.ForEachScore(firstFieldColumn, true, [&](const ScoreVisit& visit) {
-    int row = FindRowByText(grid, 1, visit.competitor.Cell(kTeamCell));
-    if (row == 0) {
-      row = AddRow(grid);
+    int row = 0;
+    if (const auto known = rowOfTeam.find(visit.competitor.Cell(kTeamCell)); known != rowOfTeam.end()) {
+      row = known->second;
+    } else {
+      row = table.AddRow();
       const DSNode* found = filler.Competitor(visit.score);
-      grid.SetCell(1, row, found != nullptr ? found->Cell(kTeamCell) : "Not Found in FindCompTeam()");
+      std::string name = found != nullptr ? found->CellString(kTeamCell) : "Not Found in FindCompTeam()";
+      table.Set(kTeamName, row, name);
+      rowOfTeam.try_emplace(std::move(name), row);
     }
-    const std::string value = filler.FieldValue(visit);
-    if (visit.countsInTieBreak) filler.AddTo(grid, tieBreakColumn, row, value);
-    if (withFields) filler.AddTo(grid, visit.column, row, value);
-    filler.AddTo(grid, totalColumn, row, value);
+    if (visit.countsInTieBreak) table.Add(tieBreakColumn, row, visit.value);
+    if (withFields) table.Add(visit.column, row, visit.value);
+    table.Add(totalColumn, row, visit.value);
   });
 }
 
-void FillMemberRows(ReportFiller& filler, Grid& grid, int tieBreakColumn) {
+void FillMemberRows(ReportFiller& filler, ReportTable& table, int tieBreakColumn) {
+  RowsByNumber rows(static_cast<std::size_t>(filler.NumberCount()), 0);
   filler.ForEachScore(0, true, [&](const ScoreVisit& visit) {
-    const int competitorNo = ReadInt(visit.competitor.Cell(0));
-    int row = FindRowByNumber(grid, kIndividualNumberColumn, competitorNo);
+    int& row = rows[static_cast<std::size_t>(visit.numberId)];
     if (row == 0) {
-      row = AddRow(grid);
+      row = table.AddRow();
       const DSNode* found = filler.Competitor(visit.score);
-      grid.SetCell(kTeamNameColumn, row, visit.competitor.Cell(kTeamCell));
-      grid.SetCell(kIndividualNumberColumn, row, visit.score.Cell(0));
-      grid.SetCell(kIndividualNameColumn, row, found != nullptr ? DisplayName(*found) : "Not Found");
+      table.Set(kTeamName, row, visit.competitor.Cell(kTeamCell));
+      table.Set(kIndividualNumber, row, visit.score.Cell(0));
+      table.Set(kIndividualName, row, found != nullptr ? DisplayName(*found) : "Not Found");
     }
-    const std::string value = filler.FieldValue(visit);
-    if (visit.countsInTieBreak) filler.AddTo(grid, tieBreakColumn, row, value);
-    filler.AddTo(grid, kIndividualTotalColumn, row, value);
+    if (visit.countsInTieBreak) table.Add(tieBreakColumn, row, visit.value);
+    table.Add(kIndividualTotal, row, visit.value);
   });
 }
-
-void DropLookAheadRow(Grid& grid) { grid.SetRowCount(grid.RowCount() - 1); }
 
 // Teams ranked among teams, each followed by its members ranked among all competitors.
-void ComputeTeamsWithMembers(ReportFiller& filler, const DSNode& report, Grid& grid, const ReportColumns& columns,
-                             Dialogs& dialogs) {
+std::vector<ReportTable::TextRow> TeamsWithMembers(ReportFiller& filler, const DSNode& report, int columnCount,
+                                                   const ReportColumns& columns) {
   const int tieBreakColumn = filler.TieBreakInUse() ? columns.tieBreakColumn : 0;
-  const std::string_view direction = report.Cell(report_cell::kDirection);
+  const bool descending = report.CellIs(report_cell::kDirection, "D");
 
-  Grid teams;
-  CopyGrid(teams, grid);
+  ReportTable teams = filler.NewTable(columnCount);
   FillTeamRows(filler, teams, 0, columns.totalColumn, columns.tieBreakColumn, false);
-  DropLookAheadRow(teams);
-  SortReportRows(teams, columns.totalColumn, tieBreakColumn, direction, dialogs);
+  teams.Rank(columns.totalColumn, tieBreakColumn, descending);
 
-  FillMemberRows(filler, grid, columns.tieBreakColumn);
-  DropLookAheadRow(grid);
-  SortReportRows(grid, kIndividualTotalColumn, tieBreakColumn, direction, dialogs);
+  ReportTable members = filler.NewTable(columnCount);
+  FillMemberRows(filler, members, columns.tieBreakColumn);
+  members.Rank(kIndividualTotal, tieBreakColumn, descending);
+  std::vector<ReportTable::TextRow> memberRows = members.TextRows();
   const bool showIndividualPosition = report.CellIs(report_cell::kShowIndividualPosition, "Y");
-  for (int row = 1; row < grid.RowCount(); ++row) {
-    if (showIndividualPosition) grid.SetCell(kIndividualPositionColumn, row, grid.Cell(0, row));
-    grid.SetCell(0, row, "");
+  for (ReportTable::TextRow& row : memberRows) {
+    if (row.empty()) continue;
+    if (showIndividualPosition && row.size() > kIndividualPosition) row[kIndividualPosition] = row[0];
+    row[0].clear();
   }
-
-  // Members go below their team row in ranking order. Team rows are the rows without a
-  // competitor number; member rows inserted below a team are passed over, so the merge
-  // ends whatever the team names are (an empty one included).
-  for (int team = 1; team < teams.RowCount(); ++team) {
-    if (!teams.Cell(kIndividualNumberColumn, team).empty()) continue;
-    const std::string name(teams.Cell(kTeamNameColumn, team));
-    for (int member = 1; member < grid.RowCount(); ++member) {
-      if (grid.Cell(kTeamNameColumn, member) != name) continue;
-      int row = team + 1;
-      while (row < teams.RowCount() && !teams.Cell(kIndividualNumberColumn, row).empty()) ++row;
-      InsertGridRow(teams, row);
-      for (int column = kIndividualPositionColumn; column <= kIndividualTotalColumn; ++column) {
-        teams.SetCell(column, row, grid.Cell(column, member));
-      }
-    }
-  }
-
-  // Each team row takes its best member's columns; the row that member leaves turns into
-  // the blank row that closes the team.
-  const int last = teams.RowCount() - 1;
-  for (int row = 1; row < last; ++row) {
-    for (int column = kIndividualPositionColumn; column <= kIndividualTotalColumn; ++column) {
-      teams.SetCell(column, row, teams.Cell(column, row + 1));
-    }
-  }
-  if (last >= 1) {
-    for (int column = 0; column < teams.ColCount(); ++column) teams.SetCell(column, last, "");
-  }
-  CopyGrid(grid, teams);
+  return MergeTeamMembers(teams.TextRows(), memberRows);
 }
 
 }  // namespace
@@ -255,24 +229,30 @@ void ComputeTeamsWithMembers(ReportFiller& filler, const DSNode& report, Grid& g
 void ComputeReport(Competition& competition, const DSNode& report, Grid& grid, const ReportColumns& columns,
                    Dialogs& dialogs, const TeamNameRequest& requestTeamName) {
   competition.ClassList.SortByCell1('b');
-  grid.SetRowCount(2);  // the heading row and the empty row the first entry takes
+  grid.SetRowCount(2);
   ClearGrid(grid);
+  const int columnCount = grid.ColCount();
+  // The tie-break values serve the sort; the column stays only when shown.
+  const int shownColumns = report.CellIs(report_cell::kShowTieBreak, "Y") ? columnCount : columnCount - 1;
+
   ReportFiller filler(competition, report, dialogs, requestTeamName);
   const std::string_view layout = report.Cell(report_cell::kTemplate);
   if (layout == "TI") {
-    ComputeTeamsWithMembers(filler, report, grid, columns, dialogs);
-  } else {
-    const int tieBreakColumn = filler.TieBreakInUse() ? columns.tieBreakColumn : 0;
-    if (layout == "T") {
-      FillTeamRows(filler, grid, columns.firstFieldColumn, columns.totalColumn, columns.tieBreakColumn, true);
-    } else {
-      FillIndividualRows(filler, grid, columns, columns.tieBreakColumn, layout == "IT");
-    }
-    DropLookAheadRow(grid);
-    SortReportRows(grid, columns.totalColumn, tieBreakColumn, report.Cell(report_cell::kDirection), dialogs);
+    const std::vector<ReportTable::TextRow> rows = TeamsWithMembers(filler, report, columnCount, columns);
+    grid.SetColCount(shownColumns);
+    WriteGridRows(grid, rows);
+    return;
   }
-  // The tie-break values have served the sort; the column stays only when shown.
-  if (!report.CellIs(report_cell::kShowTieBreak, "Y")) grid.SetColCount(grid.ColCount() - 1);
+  ReportTable table = filler.NewTable(columnCount);
+  if (layout == "T") {
+    FillTeamRows(filler, table, columns.firstFieldColumn, columns.totalColumn, columns.tieBreakColumn, true);
+  } else {
+    FillIndividualRows(filler, table, columns, layout == "IT");
+  }
+  table.Rank(columns.totalColumn, filler.TieBreakInUse() ? columns.tieBreakColumn : 0,
+             report.CellIs(report_cell::kDirection, "D"));
+  grid.SetColCount(shownColumns);
+  table.WriteTo(grid);
 }
 
 std::optional<ShownReport> ShowReport(Competition& competition, int reportNo, Dialogs& dialogs,

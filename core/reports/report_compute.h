@@ -17,6 +17,8 @@ class DSNode;
 
 // Asked to give a competitor without a team a team name (the competitor form). Returns
 // true when the competitor now has one. Without a handler the competitor is left out.
+// It may change any cell of the competitor but its number; it must not add or remove
+// records, nor change score records, while the table is computed.
 using TeamNameRequest = std::function<bool(DSNode& competitor)>;
 
 // Fills rows 1.. of `grid`, laid out by BuildReportColumns, ranks them and, unless the

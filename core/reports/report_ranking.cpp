@@ -1,65 +1,68 @@
 #include "reports/report_ranking.h"
 
+#include <algorithm>
 #include <string>
+#include <vector>
 
 #include "print/grid.h"
-#include "print/grid_utils.h"
+#include "reports/rank_order.h"
 #include "store/values.h"
 
 namespace quenchel {
 namespace {
 
-double ValueAt(const Grid& grid, int column, int row, Dialogs& dialogs) {
-  return ScoreValue(grid.Cell(column, row), dialogs);
+// Each key cell is read once. A table of one row is not compared with anything, so its
+// cells are not read at all.
+std::vector<RankKey> ReadKeys(const Grid& grid, int totalColumn, int tieBreakColumn, Dialogs& dialogs) {
+  std::vector<RankKey> keys;
+  const int last = grid.RowCount() - 1;
+  if (last < 2) return std::vector<RankKey>(static_cast<std::size_t>(std::max(last, 0)));
+  keys.reserve(static_cast<std::size_t>(last));
+  for (int row = 1; row <= last; ++row) {
+    RankKey key;
+    key.total = ScoreValue(grid.Cell(totalColumn, row), dialogs);
+    if (tieBreakColumn != 0) key.tieBreak = ScoreValue(grid.Cell(tieBreakColumn, row), dialogs);
+    keys.push_back(key);
+  }
+  return keys;
 }
 
-// True when row `lower` should come before row `upper` but does not.
-bool OutOfOrder(const Grid& grid, int upper, int lower, int totalColumn, int tieBreakColumn,
-                bool descending, Dialogs& dialogs) {
-  const double totalUpper = ValueAt(grid, totalColumn, upper, dialogs);
-  const double totalLower = ValueAt(grid, totalColumn, lower, dialogs);
-  if (totalUpper != totalLower) return descending ? totalUpper < totalLower : totalUpper > totalLower;
-  if (tieBreakColumn == 0) return false;
-  const double tieUpper = ValueAt(grid, tieBreakColumn, upper, dialogs);
-  const double tieLower = ValueAt(grid, tieBreakColumn, lower, dialogs);
-  return descending ? tieUpper < tieLower : tieUpper > tieLower;
-}
-
-bool Ties(const Grid& grid, int rowA, int rowB, int totalColumn, int tieBreakColumn, Dialogs& dialogs) {
-  if (ValueAt(grid, totalColumn, rowA, dialogs) != ValueAt(grid, totalColumn, rowB, dialogs)) return false;
-  return tieBreakColumn == 0 ||
-         ValueAt(grid, tieBreakColumn, rowA, dialogs) == ValueAt(grid, tieBreakColumn, rowB, dialogs);
+void WritePlaces(Grid& grid, const std::vector<RankKey>& ranked, bool useTieBreak) {
+  const std::vector<std::string> places = PlaceTexts(ranked, useTieBreak);
+  for (std::size_t i = 0; i < places.size(); ++i) grid.SetCell(0, static_cast<int>(i) + 1, places[i]);
 }
 
 }  // namespace
 
 void SortReportRows(Grid& grid, int totalColumn, int tieBreakColumn, std::string_view direction,
                     Dialogs& dialogs) {
-  const bool descending = direction == "D";
-  const int last = grid.RowCount() - 1;
-  bool exchanged = true;
-  while (exchanged) {
-    exchanged = false;
-    for (int row = 1; row < last; ++row) {
-      if (OutOfOrder(grid, row, row + 1, totalColumn, tieBreakColumn, descending, dialogs)) {
-        SwapGridRows(grid, row, row + 1, true);
-        exchanged = true;
-      }
+  const bool useTieBreak = tieBreakColumn != 0;
+  const std::vector<RankKey> keys = ReadKeys(grid, totalColumn, tieBreakColumn, dialogs);
+  const std::vector<std::size_t> order = RankOrder(keys, useTieBreak, direction == "D");
+
+  // Column 0 stays where it is; it is about to be overwritten with the places.
+  std::vector<std::vector<std::string>> rows;
+  rows.reserve(keys.size());
+  for (std::size_t i = 0; i < keys.size(); ++i) {
+    std::vector<std::string>& cells = rows.emplace_back();
+    for (int column = 1; column < grid.ColCount(); ++column) {
+      cells.emplace_back(grid.Cell(column, static_cast<int>(i) + 1));
     }
   }
-  AssignPositions(grid, totalColumn, tieBreakColumn, dialogs);
+  std::vector<RankKey> ranked;
+  ranked.reserve(keys.size());
+  for (std::size_t i = 0; i < order.size(); ++i) {
+    const std::vector<std::string>& cells = rows[order[i]];
+    for (int column = 1; column < grid.ColCount(); ++column) {
+      grid.SetCell(column, static_cast<int>(i) + 1, cells[static_cast<std::size_t>(column - 1)]);
+    }
+    ranked.push_back(keys[order[i]]);
+  }
+  WritePlaces(grid, ranked, useTieBreak);
 }
 
 void AssignPositions(Grid& grid, int totalColumn, int tieBreakColumn, Dialogs& dialogs) {
-  const int last = grid.RowCount() - 1;
-  int place = 0;
-  bool tiesWithBefore = false;
-  for (int row = 1; row <= last; ++row) {
-    if (!tiesWithBefore) place = row;
-    const bool tiesWithAfter = row < last && Ties(grid, row, row + 1, totalColumn, tieBreakColumn, dialogs);
-    grid.SetCell(0, row, std::to_string(place) + ((tiesWithBefore || tiesWithAfter) ? "=" : " "));
-    tiesWithBefore = tiesWithAfter;
-  }
+  WritePlaces(grid, ReadKeys(grid, totalColumn, tieBreakColumn, dialogs), tieBreakColumn != 0);
 }
 
 }  // namespace quenchel

@@ -11,8 +11,9 @@ namespace quenchel {
 class Dialogs;
 class Grid;
 
-// Exchange sort in full passes until nothing moves, so entries that stay equal keep the
-// order they were created in. Column 0 stays; then the places are written.
+// A stable sort, so entries that stay equal keep the order they were created in. Each
+// total and tie-break cell is read once (a cell that is not a number shows "Input Error"
+// once). Column 0 stays; then the places are written.
 void SortReportRows(Grid& grid, int totalColumn, int tieBreakColumn, std::string_view direction,
                     Dialogs& dialogs);
 

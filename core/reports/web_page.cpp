@@ -6,6 +6,7 @@
 #include "file/atomic_file.h"
 #include "platform/dialogs.h"
 #include "print/grid.h"
+#include "reports/report_cells.h"
 #include "reports/web_text.h"
 #include "setup/colour_tables.h"
 #include "shell/product.h"
@@ -14,18 +15,6 @@
 
 namespace quenchel {
 namespace {
-
-// ReportList cells read by the page.
-constexpr int kReportTitleCell = 2;
-constexpr int kTieBreakMessageCell = 3;
-constexpr int kSponsorCell = 4;
-constexpr int kLetterHeadingsCell = 10;
-constexpr int kTextColourCell = 13;
-constexpr int kBackgroundColourCell = 14;
-constexpr int kItalicCell = 18;
-constexpr int kWeightCell = 19;
-constexpr int kFontNameCell = 22;
-constexpr int kFontSizeCell = 23;
 
 constexpr std::string_view kKeyEnd = "End";
 
@@ -96,13 +85,14 @@ std::string CellLine(std::string_view text, int column, int columnCount) {
 
 WebPageLines BuildReportWebPage(const Grid& results, const ReportPageSource& source) {
   const DSNode& report = source.report;
-  const std::string textColour(TextColourCode(report.Cell(kTextColourCell)));
-  const std::string backColour(BackgroundColourCode(report.Cell(kBackgroundColourCell)));
-  const FontSizes size = SizesFrom(report.Cell(kFontSizeCell));
-  const RuleParts rules = RulesFor(!report.CellIs(kWeightCell, "Normal"), !report.CellIs(kItalicCell, "Italic OFF"));
+  const std::string textColour(TextColourCode(report.Cell(report_cell::kWebTextColour)));
+  const std::string backColour(BackgroundColourCode(report.Cell(report_cell::kWebBackgroundColour)));
+  const FontSizes size = SizesFrom(report.Cell(report_cell::kWebFontSize));
+  const RuleParts rules = RulesFor(!report.CellIs(report_cell::kWebWeight, "Normal"),
+                                   !report.CellIs(report_cell::kWebItalic, "Italic OFF"));
   const int columnCount = results.ColCount();
   const std::string columnSpan = std::to_string(columnCount);
-  const std::string reportTitle = HtmlText(report.Cell(kReportTitleCell));
+  const std::string reportTitle = HtmlText(report.Cell(report_cell::kTitle));
 
   WebPageLines lines;
   lines.emplace_back("<!DOCTYPE html>");
@@ -114,7 +104,7 @@ WebPageLines BuildReportWebPage(const Grid& results, const ReportPageSource& sou
       "<meta name=\"keywords\" content=\"QUENCHEL,Farriery,Competition,Results,Schedule,Score\"> ");
   lines.emplace_back("<meta name=\"description\" content=\"Farriery Competition Results Produced by QUENCHEL\">  ");
   lines.emplace_back("<style>");
-  lines.push_back(Concat({"html *{ font-family:", HtmlText(report.Cell(kFontNameCell)), "; margin:0;}"}));
+  lines.push_back(Concat({"html *{ font-family:", HtmlText(report.Cell(report_cell::kWebFontName)), "; margin:0;}"}));
   lines.push_back(Concat({"h1{color : #", textColour, rules.h1Middle, size.larger, rules.h1End}));
   lines.push_back(Concat({"h2{color : #", textColour, rules.h2Middle, size.smaller, "px; } "}));
   lines.push_back(Concat({"p {color : #", textColour, rules.pMiddle, size.text, rules.pEnd}));
@@ -134,10 +124,10 @@ WebPageLines BuildReportWebPage(const Grid& results, const ReportPageSource& sou
                          "</h1></td>"}));
   AddSpanningRow(lines, columnSpan, Concat({"<h1 align=\"center\">", reportTitle, "</h1></td>"}));
   AddSpanningRow(lines, columnSpan,
-                 Concat({"<h1 align=\"center\">", HtmlText(report.Cell(kSponsorCell)), "</h1></td>"}));
+                 Concat({"<h1 align=\"center\">", HtmlText(report.Cell(report_cell::kSponsor)), "</h1></td>"}));
   AddSpanningRow(lines, columnSpan,
                  Concat({"<h2 Font-size: ", size.larger, "px; align=\"center\">",
-                         HtmlText(report.Cell(kTieBreakMessageCell)), "</h2></td>"}));
+                         HtmlText(report.Cell(report_cell::kTieBreakMessage)), "</h2></td>"}));
 
   for (int row = 0; row < results.RowCount(); ++row) {
     lines.emplace_back("<tr>");
@@ -147,7 +137,7 @@ WebPageLines BuildReportWebPage(const Grid& results, const ReportPageSource& sou
   }
 
   // Each key line opens a row that the next key line, or the closing block, ends.
-  if (report.CellIs(kLetterHeadingsCell, "Y")) {
+  if (report.CellIs(report_cell::kLetterHeadings, "Y")) {
     lines.emplace_back("<tr><td><p> &nbsp;</p></td>");
     lines.emplace_back("</tr>");
     for (const std::string& key : source.keyLines) {

@@ -3,6 +3,7 @@
 #include <filesystem>
 
 #include "file/competition_file.h"
+#include "reports/rep_fields.h"
 #include "setup/class_lookup.h"
 #include "shell/backup_names.h"
 #include "shell/product.h"
@@ -150,7 +151,8 @@ bool TMainForm::GuardPasses(Command command) {
       return true;
     case Command::ActiveReport:
       if (c.ReportList.Empty()) return refuse("Reports", "There are no Reports");
-      return true;  // the trust check comes with the report window
+      if (!IsReportTrusted(c, c.state.ActiveReport)) return refuse("Report Not Trusted", "Please check at Report");
+      return true;
     case Command::ChangeActiveReport:
       if (c.ReportList.Empty()) return refuse("Reports", "There are no Reports");
       return true;
@@ -200,6 +202,7 @@ void TMainForm::Execute(Command command) {
     case Command::WelcomeScreen: ShowWelcome(); return;
     case Command::AboutQuenchel: ShowAbout(); return;
     case Command::TestClassPointers: ShowListInspection(); return;
+    case Command::ActiveReport: ShowActiveReport(); return;
     case Command::Help:
       platform_.dialogs.ShowInfo("Help", "Help can be found on the START MENU > Program Files > Quenchel");
       return;

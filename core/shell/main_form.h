@@ -16,6 +16,7 @@ namespace quenchel {
 
 class Competition;
 class PrintDialog;
+class TPrintPreviewForm;
 struct PrintContext;
 
 class TMainForm final : public Form {
@@ -45,9 +46,10 @@ class TMainForm final : public Form {
 
   // Connects the print commands to the program's printer, preview and print dialog;
   // until then they find no printer.
-  void ConnectPrinting(const PrintContext& context, PrintDialog& dialog) noexcept {
+  void ConnectPrinting(const PrintContext& context, PrintDialog& dialog, TPrintPreviewForm& preview) noexcept {
     printContext_ = &context;
     printDialog_ = &dialog;
+    preview_ = &preview;
   }
 
   // --- events ----------------------------------------------------------------------------
@@ -98,6 +100,7 @@ class TMainForm final : public Form {
   void ShowWelcome();
   void ShowAbout();
   void ShowListInspection();
+  void ShowActiveReport();
 
   Competition& competition_;
   Platform platform_;
@@ -107,6 +110,7 @@ class TMainForm final : public Form {
   bool exitRequested_ = false;
   const PrintContext* printContext_ = nullptr;
   PrintDialog* printDialog_ = nullptr;
+  TPrintPreviewForm* preview_ = nullptr;
   std::string caption_;
   std::string lblCompetition_;
   std::string lblActiveClass_;

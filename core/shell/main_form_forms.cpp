@@ -1,7 +1,9 @@
 // The main window's commands that open forms.
 
+#include "file/atomic_file.h"
 #include "print/grid_pages.h"
 #include "print/print_primitives.h"
+#include "reports/active_report_form.h"
 #include "setup/defaults_form.h"
 #include "setup/print_font.h"
 #include "setup/score_class_form.h"
@@ -74,6 +76,16 @@ void TMainForm::ShowListInspection() {
                        });
   form.FormActivate();
   platform_.forms.ShowModal(form);
+}
+
+void TMainForm::ShowActiveReport() {
+  std::optional<TActiveReportGridForm::Printing> printing;
+  if (printContext_ != nullptr && printDialog_ != nullptr && preview_ != nullptr)
+    printing.emplace(TActiveReportGridForm::Printing{*printContext_, *printDialog_, *preview_});
+  TActiveReportGridForm form(competition_, platform_, DefaultFileWriter(), printing);
+  form.FormActivate();
+  platform_.forms.ShowModal(form);
+  form.CancelClick();
 }
 
 }  // namespace quenchel

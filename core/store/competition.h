@@ -40,6 +40,7 @@ struct AppState {
   std::string OpenedFileName;
   std::string LastSaveTime;
   std::string LastBackupText;
+  std::string CurrentReportName;  // the report last shown; the web page's default name
   bool DataCheckMode = false;
   int PrinterResolution = 0;
   int ScreenResolution = 0;

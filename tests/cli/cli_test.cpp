@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "cli_app.h"
+#include "cli_run.h"
 #include "file/competition_file.h"
 #include "file/file_format.h"
 #include "platform/scripted_dialogs.h"
@@ -19,25 +20,11 @@
 namespace quenchel {
 namespace {
 
+using clitest::CliRun;
+using clitest::ReadFile;
+using clitest::RunTool;
+
 namespace fs = std::filesystem;
-
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun RunTool(const std::vector<std::string>& args) {
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = RunCli(args, out, err);
-  return {status, out.str(), err.str()};
-}
-
-std::string ReadFile(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
 
 void WriteFile(const fs::path& path, std::string_view text) {
   std::ofstream(path, std::ios::binary) << text;

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "cli_app.h"
+#include "cli_run.h"
 #include "extra_commands.h"
 #include "file/competition_file.h"
 #include "platform/scripted_dialogs.h"
@@ -19,27 +20,14 @@
 namespace quenchel {
 namespace {
 
+using clitest::CliRun;
+using clitest::ReadFile;
+
 namespace fs = std::filesystem;
 
-const std::string kSample = std::string(QUENCHEL_EXAMPLES_DIR) + "/spring-show.FCR";
+const std::string kSample = clitest::SamplePath();
 
-struct CliRun {
-  int status;
-  std::string out;
-  std::string err;
-};
-
-CliRun RunTool(const std::vector<std::string>& args) {
-  std::ostringstream out;
-  std::ostringstream err;
-  const int status = RunCli(args, out, err, ExtraCommands());
-  return {status, out.str(), err.str()};
-}
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
-}
+CliRun RunTool(const std::vector<std::string>& args) { return clitest::RunTool(args, ExtraCommands()); }
 
 int PdfPages(const std::string& pdf) {
   int pages = 0;

@@ -3,6 +3,7 @@
 // exec() does not return until it closes.
 
 #include <QApplication>
+#include <QPixmap>
 #include <QPushButton>
 #include <QTimer>
 #include <functional>
@@ -28,6 +29,14 @@ inline QPushButton* Button(QWidget& window, const QString& text) {
   for (QPushButton* button : window.findChildren<QPushButton*>())
     if (button->text() == text) return button;
   return nullptr;
+}
+
+// Saves a picture of the window under this name in the folder QUENCHEL_SCREENSHOT_DIR
+// names, for looking at layouts; does nothing without it. False when saving failed.
+inline bool KeepScreenshot(QWidget& window, const QString& name) {
+  const QByteArray folder = qgetenv("QUENCHEL_SCREENSHOT_DIR");
+  if (folder.isEmpty()) return true;
+  return window.grab().save(QString::fromLocal8Bit(folder) + QLatin1Char('/') + name);
 }
 
 }  // namespace quenchel::apptest

@@ -51,6 +51,20 @@ TEST_F(RepFieldTest, AnUntrustedClassMakesItsReportUntrusted) {
   EXPECT_TRUE(IsReportTrusted(competition, 1));
 }
 
+TEST_F(RepFieldTest, ABatchIsUntrustedWhenOneOfItsReportsIs) {
+  AddReport(1, "I").SetCell(20, "-Y");   // batch 1
+  AddReport(2, "I").SetCell(20, "YY");   // batches 0 and 1
+  AddReport(3, "I").SetCell(20, "NNY");  // batch 2
+  Select(1, 1, {1});
+  Select(2, 1, {1});
+  SetRepFieldTrust(competition, 1, 1, false);
+  EXPECT_FALSE(BatchReportsTrusted(competition, 1));
+  EXPECT_TRUE(BatchReportsTrusted(competition, 0));
+  EXPECT_TRUE(BatchReportsTrusted(competition, 2));
+  EXPECT_TRUE(BatchReportsTrusted(competition, 7)) << "beyond every report's flags";
+  EXPECT_FALSE(ReportInBatch(*FindReport(competition, 3), -1));
+}
+
 TEST_F(RepFieldTest, FieldTitleMarksTieBreakFieldsOnlyWhenTheTieBreakIsInUse) {
   AddFieldTitles(1, {"Shoe", "Fit"});
   DSNode& report = AddReport(1, "I");

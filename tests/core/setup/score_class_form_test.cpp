@@ -190,7 +190,7 @@ TEST_F(ListInspectionCommandTest, PrintGoesToTheConnectedPrinterAndFindsNoneWith
   print_test::Rig rig;
   ScriptedPrintDialog printDialog;
   printDialog.Confirm();
-  mainForm.ConnectPrinting(rig.fixed, printDialog);
+  mainForm.ConnectPrinting(rig.fixed, printDialog, rig.preview);
   InTheView([](TScoreClassForm& view) { view.PrintClick(); });
   mainForm.Run(Command::TestClassPointers);
   EXPECT_EQ(platform.dialogs.Messages().size(), 1u);

@@ -7,6 +7,8 @@
 
 #include "file/competition_file.h"
 #include "platform/scripted_platform.h"
+#include "reports/active_report_form.h"
+#include "reports/rep_fields.h"
 #include "setup/defaults_form.h"
 #include "setup/setup_fonts_form.h"
 #include "shell/text_edit_form.h"
@@ -101,6 +103,14 @@ INSTANTIATE_TEST_SUITE_P(
         GuardCase{"ReportsWithoutClasses", Command::Reports, kNothing, "Reports",
                   "No Classes defined to create Reports!"},
         GuardCase{"ActiveReportWithoutReports", Command::ActiveReport, kNothing, "Reports", "There are no Reports"},
+        GuardCase{"ActiveReportNotTrusted", Command::ActiveReport,
+                  [](Competition& c) {
+                    c.ReportList.AddSorted(MakeRecord({"1", "Final"}));
+                    SetRepFieldFlag(c, 1, 1, 1, "Y");
+                    SetRepFieldTrust(c, 1, 1, false);
+                    c.state.ActiveReport = 1;
+                  },
+                  "Report Not Trusted", "Please check at Report"},
         GuardCase{"ChangeReportWithoutReports", Command::ChangeActiveReport, kNothing, "Reports",
                   "There are no Reports"},
         GuardCase{"BatchWithoutReports", Command::BatchPrintReports, kNothing, "Reports",
@@ -123,6 +133,21 @@ TEST_F(MainFormTest, ClearDataWarnsAboutUnsavedDataAndGoesOn) {
   ASSERT_EQ(Messages().size(), 2u);
   EXPECT_EQ(Messages()[0], (Shown{Kind::Information, "Warning", "You have unsaved data - You must save before continuing"}));
   EXPECT_EQ(Messages()[1].caption, "Not available yet");  // the utility itself comes later
+}
+
+TEST_F(MainFormTest, ActiveReportOpensTheReportWindowOnTheActiveReport) {
+  AddClass("1", "Open");
+  competition.ReportList.AddSorted(MakeRecord({"1", "Final", "Open Results", "", "", "D", "I"}));
+  competition.state.ActiveReport = 1;
+  std::string heading;
+  platform.forms.Then([&](Form& shown) {
+    heading = static_cast<TActiveReportGridForm&>(shown).Heading;
+    return ModalResult::Cancel;
+  });
+  form.Run(Command::ActiveReport);
+  EXPECT_EQ(platform.forms.Shown(), (std::vector<std::string>{"TActiveReportGridForm"}));
+  EXPECT_EQ(heading, "Open Results");
+  EXPECT_TRUE(Messages().empty());
 }
 
 TEST_F(MainFormTest, DataCheckTogglesItsMark) {
