@@ -44,7 +44,8 @@ struct ScoreVisit {
   int column;  // the field's column in the table
   bool countsInTieBreak;
   DSNode& competitor;
-  int numberId;  // the competitor's number, as ScoreIndex numbers them
+  int competitorPosition;  // in CompetitorList
+  int numberId;            // the competitor's number, as ScoreIndex numbers them
   const DSNode& score;
   const ShownScore& value;
 };
@@ -73,6 +74,7 @@ class ReportFiller {
   // competitor number.
   ReportTable NewTable(int columns) { return ReportTable(columns, index_.NumberCount(), sums_, texts_); }
   int NumberCount() const noexcept { return index_.NumberCount(); }
+  int CompetitorCount() const noexcept { return index_.CompetitorCount(); }
   const DSNode* Competitor(const DSNode& score) const { return index_.Competitor(ReadInt(score.Cell(0))); }
 
   // Every score record of every competitor in every selected field, classes in ClassList
@@ -84,31 +86,38 @@ class ReportFiller {
     int column = firstFieldColumn - 1;
     for (const ClassChoice& choice : classes_) {
       const std::span<const ScoreIndex::Entry> scores = index_.ScoresOf(choice.classNo);
-      LookUpQuietValues(choice, scores);
+      LookUpClass(choice, scores, needsTeam);
       const std::size_t fields = choice.fields.size();
       for (std::size_t f = 0; f < fields; ++f) {
         ++column;
         const FieldChoice& field = choice.fields[f];
         for (std::size_t e = 0; e < scores.size(); ++e) {
           const ScoreIndex::Entry& entry = scores[e];
-          if (needsTeam && !HasTeam(*entry.competitor)) continue;
+          if (needsTeam && !hadTeam_[e] && !HasTeam(*entry.competitor)) continue;
           const ShownScore* quiet = quiet_[e * fields + f];
           const ShownScore& value = quiet != nullptr ? *quiet : sums_.Show(entry.score->Cell(field.field + 1));
-          visit(ScoreVisit{column, field.countsInTieBreak, *entry.competitor, entry.numberId, *entry.score, value});
+          visit(ScoreVisit{column, field.countsInTieBreak, *entry.competitor, entry.competitorPosition, entry.numberId,
+                           *entry.score, value});
         }
       }
     }
   }
 
  private:
-  // The shown values of the class's scores in its selected fields, score by score, so
-  // that each score record is read once rather than once per field; none where showing
-  // the value tells the user something, which the visit then does in its turn.
-  void LookUpQuietValues(const ClassChoice& choice, std::span<const ScoreIndex::Entry> scores) {
+  // What the visits of a class need of its records, read score by score so that each
+  // record is read once rather than once per field: the shown values of the selected
+  // fields (none where showing the value tells the user something, which the visit then
+  // does in its turn), and whether the competitor has a team. A team once given is not
+  // taken away while the table is computed, so only those without one need asking.
+  void LookUpClass(const ClassChoice& choice, std::span<const ScoreIndex::Entry> scores, bool needsTeam) {
+    if (choice.fields.empty()) return;
     quiet_.clear();
     quiet_.reserve(scores.size() * choice.fields.size());
-    for (const ScoreIndex::Entry& entry : scores) {
+    hadTeam_.assign(scores.size(), false);
+    for (std::size_t e = 0; e < scores.size(); ++e) {
+      const ScoreIndex::Entry& entry = scores[e];
       for (const FieldChoice& field : choice.fields) quiet_.push_back(sums_.Quiet(entry.score->Cell(field.field + 1)));
+      if (needsTeam) hadTeam_[e] = !entry.competitor->Cell(kTeamCell).empty();
     }
   }
 
@@ -139,6 +148,7 @@ class ReportFiller {
   ReportSums sums_;
   std::vector<ClassChoice> classes_;
   std::vector<const ShownScore*> quiet_;  // of the class being visited, by score then field
+  std::vector<bool> hadTeam_;             // of the class being visited, by score
   std::set<int> refused_;
 };
 
@@ -168,11 +178,19 @@ void FillTeamRows(ReportFiller& filler, ReportTable& table, int firstFieldColumn
                   int tieBreakColumn, bool withFields) {
   // The first row whose team column holds the name, as written into it.
   TextMap<int> rowOfTeam;
+  // The row each competitor record's team was found in: a team once given does not change.
+  std::vector<int> rowOfCompetitor(static_cast<std::size_t>(filler.CompetitorCount()), 0);
   filler.ForEachScore(firstFieldColumn, true, [&](const ScoreVisit& visit) {
-    int row = 0;
-    if (const auto known = rowOfTeam.find(visit.competitor.Cell(kTeamCell)); known != rowOfTeam.end()) {
-      row = known->second;
-    } else {
+    int& known = rowOfCompetitor[static_cast<std::size_t>(visit.competitorPosition)];
+    if (known == 0) {
+      if (const auto named = rowOfTeam.find(visit.competitor.Cell(kTeamCell)); named != rowOfTeam.end()) {
+        known = named->second;
+      }
+    }
+    int row = known;
+    if (row == 0) {
+      // A new row is named after the team of the first competitor with the number, which
+      // is not always this one's, so it is not taken as this competitor's row.
       row = table.AddRow();
       const DSNode* found = filler.Competitor(visit.score);
       std::string name = found != nullptr ? found->CellString(kTeamCell) : "Not Found in FindCompTeam()";

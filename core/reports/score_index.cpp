@@ -21,6 +21,7 @@ ScoreIndex::ScoreIndex(Competition& competition) {
     }
     recordsOfNumber[static_cast<std::size_t>(known->second)].emplace_back(position++, &competitor);
   }
+  competitorCount_ = position;
 
   // Score records of unknown competitors are never visited.
   for (const DSNode& score : competition.ScoreList) {

@@ -33,6 +33,8 @@ class ScoreIndex {
   const DSNode* Competitor(int number) const;
   // Distinct competitor numbers; each entry's numberId is below this.
   int NumberCount() const noexcept { return static_cast<int>(firstWithNumber_.size()); }
+  // Competitor records; each entry's competitorPosition is below this.
+  int CompetitorCount() const noexcept { return competitorCount_; }
 
  private:
   struct Range {
@@ -44,6 +46,7 @@ class ScoreIndex {
   std::unordered_map<int, Range> classRanges_;
   std::unordered_map<int, int> numberIds_;     // competitor number -> numberId
   std::vector<const DSNode*> firstWithNumber_;  // by numberId
+  int competitorCount_ = 0;
 };
 
 }  // namespace quenchel

@@ -120,8 +120,8 @@ void MakeCompetition(const Case& c, Competition& competition) {
   }
 
   DSNode report = MakeRecord({"1", "Report", "Results", "Ties", "Sponsor", g.Pick(kDirections), c.layout});
-  for (const int cell : {report_cell::kShortClassNames, report_cell::kLetterHeadings, report_cell::kShowIndividualPosition,
-                         report_cell::kTieBreakInUse, report_cell::kShowTieBreak}) {
+  using namespace report_cell;
+  for (const int cell : {kShortClassNames, kLetterHeadings, kShowIndividualPosition, kTieBreakInUse, kShowTieBreak}) {
     report.SetCell(cell, g.Chance(50) ? "Y" : "N");
   }
   competition.ReportList.AddSorted(report);
