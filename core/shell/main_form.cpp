@@ -203,6 +203,8 @@ void TMainForm::Execute(Command command) {
     case Command::AboutQuenchel: ShowAbout(); return;
     case Command::TestClassPointers: ShowListInspection(); return;
     case Command::ActiveReport: ShowActiveReport(); return;
+    case Command::Classes: ShowClassList(); return;
+    case Command::ChangeActiveClass: ShowChangeClass(); return;
     case Command::Help:
       platform_.dialogs.ShowInfo("Help", "Help can be found on the START MENU > Program Files > Quenchel");
       return;

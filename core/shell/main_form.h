@@ -101,6 +101,8 @@ class TMainForm final : public Form {
   void ShowAbout();
   void ShowListInspection();
   void ShowActiveReport();
+  void ShowClassList();
+  void ShowChangeClass();
 
   Competition& competition_;
   Platform platform_;

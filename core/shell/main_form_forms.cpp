@@ -4,6 +4,8 @@
 #include "print/grid_pages.h"
 #include "print/print_primitives.h"
 #include "reports/active_report_form.h"
+#include "setup/change_class_form.h"
+#include "setup/class_grid_form.h"
 #include "setup/defaults_form.h"
 #include "setup/print_font.h"
 #include "setup/score_class_form.h"
@@ -75,6 +77,17 @@ void TMainForm::ShowListInspection() {
                            PrintGridCommand(*printContext_, *printDialog_, grid, headings);
                        });
   form.FormActivate();
+  platform_.forms.ShowModal(form);
+}
+
+void TMainForm::ShowClassList() {
+  TClassGridForm form(competition_, platform_, [this] { ShowActiveClass(competition_.state.ActiveClass); });
+  platform_.forms.ShowModal(form);
+}
+
+void TMainForm::ShowChangeClass() {
+  // The views activate their forms when they open.
+  TChangeClassForm form(competition_, platform_.dialogs, [this] { ShowActiveClass(competition_.state.ActiveClass); });
   platform_.forms.ShowModal(form);
 }
 

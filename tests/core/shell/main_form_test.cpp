@@ -9,6 +9,7 @@
 #include "platform/scripted_platform.h"
 #include "reports/active_report_form.h"
 #include "reports/rep_fields.h"
+#include "setup/change_class_form.h"
 #include "setup/defaults_form.h"
 #include "setup/setup_fonts_form.h"
 #include "shell/text_edit_form.h"
@@ -148,6 +149,29 @@ TEST_F(MainFormTest, ActiveReportOpensTheReportWindowOnTheActiveReport) {
   EXPECT_EQ(platform.forms.Shown(), (std::vector<std::string>{"TActiveReportGridForm"}));
   EXPECT_EQ(heading, "Open Results");
   EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(MainFormTest, ChangeActiveClassShowsTheChosenClassAtOnce) {
+  AddClass("1", "Open");
+  AddClass("2", "Novice");
+  competition.state.ActiveClass = 1;
+  platform.forms.Then([](Form& shown) {
+    auto& change = static_cast<TChangeClassForm&>(shown);
+    change.FormActivate();
+    change.ActiveClassCBChange("Novice");
+    return ModalResult::OK;
+  });
+  form.Run(Command::ChangeActiveClass);
+  EXPECT_EQ(platform.forms.Shown(), (std::vector<std::string>{"TChangeClassForm"}));
+  EXPECT_EQ(competition.state.ActiveClass, 2);
+  EXPECT_EQ(form.ActiveClassLabel(), "Novice");
+  EXPECT_TRUE(Messages().empty());
+}
+
+TEST_F(MainFormTest, SetUpClassesOpensTheClassList) {
+  platform.forms.Then([](Form&) { return ModalResult::Cancel; });
+  form.Run(Command::Classes);
+  EXPECT_EQ(platform.forms.Shown(), (std::vector<std::string>{"TClassGridForm"}));
 }
 
 TEST_F(MainFormTest, DataCheckTogglesItsMark) {
