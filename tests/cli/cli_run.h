@@ -6,6 +6,7 @@
 #include <span>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "cli_app.h"
@@ -34,5 +35,15 @@ inline std::string ReadFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
+
+// The pages of a PDF file's text.
+inline int PdfPages(const std::string& pdf) {
+  int pages = 0;
+  for (std::size_t at = pdf.find("/Type /Page\n"); at != std::string::npos; at = pdf.find("/Type /Page\n", at + 1))
+    ++pages;
+  return pages;
+}
+
+inline bool Contains(const std::string& text, std::string_view part) { return text.find(part) != std::string::npos; }
 
 }  // namespace quenchel::clitest

@@ -21,6 +21,8 @@ namespace quenchel {
 namespace {
 
 using clitest::CliRun;
+using clitest::Contains;
+using clitest::PdfPages;
 using clitest::ReadFile;
 
 namespace fs = std::filesystem;
@@ -29,14 +31,6 @@ const std::string kSample = clitest::SamplePath();
 
 CliRun RunTool(const std::vector<std::string>& args) { return clitest::RunTool(args, ExtraCommands()); }
 
-int PdfPages(const std::string& pdf) {
-  int pages = 0;
-  for (std::size_t at = pdf.find("/Type /Page\n"); at != std::string::npos; at = pdf.find("/Type /Page\n", at + 1))
-    ++pages;
-  return pages;
-}
-
-bool Contains(const std::string& text, std::string_view part) { return text.find(part) != std::string::npos; }
 
 class PrintListsTest : public ::testing::Test {
  protected:

@@ -25,6 +25,7 @@ namespace quenchel {
 namespace {
 
 using clitest::CliRun;
+using clitest::Contains;
 using clitest::ReadFile;
 using clitest::RunTool;
 
@@ -34,8 +35,6 @@ using Kind = ScriptedDialogs::Kind;
 
 const std::string kSample = clitest::SamplePath();
 const LocalDateTime kCreated{2026, 5, 16, 17, 30, 5};
-
-bool Contains(const std::string& text, std::string_view part) { return text.find(part) != std::string::npos; }
 
 std::string FirstLine(const std::string& text) { return text.substr(0, text.find('\n')); }
 
