@@ -250,6 +250,7 @@ struct ReportPlan {
   std::string_view sponsor;
   std::string_view layout;  // "I" individual, "T" team
   bool tieBreak;
+  bool shortClassNames;  // headings carry the short class name
 };
 
 // The report record as the report editor saves it, with the cells the file reader would
@@ -258,7 +259,7 @@ DSNode ReportRecord(const ReportPlan& plan) {
   std::string batches(41, 'N');
   batches[0] = 'Y';
   return MakeRecord({Text(plan.number), plan.title, plan.title, plan.tieBreakMessage, plan.sponsor, "D",
-                     plan.layout, "N", "P", "Y", "N", "Arial Narrow", "10", "Black", "Yellow Light", "Y",
+                     plan.layout, plan.shortClassNames ? "Y" : "N", "P", "Y", "N", "Arial Narrow", "10", "Black", "Yellow Light", "Y",
                      plan.tieBreak ? "Y" : "N", plan.tieBreak ? "Y" : "N", "Italic OFF", "Bold", batches, "N",
                      "Arial Narrow", "20"});
 }
@@ -275,9 +276,9 @@ DSNode RepFieldRecord(int report, int classNumber, std::string_view flags) {
 
 void AddReports(Competition& competition) {
   competition.ReportList.AddSorted(ReportRecord({1, "Open Championship Results", "Ties are decided on the Finish score",
-                                                 "Sponsored by Hartwell Farrier Supplies", "I", true}));
+                                                 "Sponsored by Hartwell Farrier Supplies", "I", true, false}));
   competition.ReportList.AddSorted(
-      ReportRecord({2, "Team Championship", "", "Sponsored by the Spring Show Committee", "T", false}));
+      ReportRecord({2, "Team Championship", "", "Sponsored by the Spring Show Committee", "T", false, true}));
 
   // Open Championship: its four fields, the Finish also breaking ties.
   competition.RepFieldList.AddSorted(RepFieldRecord(1, 1, "YYYB"));
