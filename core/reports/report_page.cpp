@@ -8,6 +8,7 @@
 #include "platform/clock.h"
 #include "platform/dialogs.h"
 #include "print/grid.h"
+#include "print/grid_pages.h"
 #include "print/layout_only_surface.h"
 #include "print/page_list.h"
 #include "print/page_parts.h"
@@ -49,7 +50,9 @@ class ReportPageWriter {
     }
     footnote_ = HasDidNotFinishCell(table_) ? std::string(kDidNotFinishFootnote) : std::string();
     SetReportFont(0, false, false);
-    colX_ = ReportColumnLefts(table_, canvas_, metrics_.gap);
+    // The same column edges as every printed grid: a gap, then each column's widest text
+    // (heading included) and a gap; the last edge closes the table.
+    colX_ = GridColumnPositions(table_, canvas_, metrics_.gap).value_or(std::vector<int>{metrics_.gap});
     const int tableWidth = colX_.back();
     const int shift = print.PageWidth / 2 - tableWidth / 2;
     for (int& x : colX_) x += shift;

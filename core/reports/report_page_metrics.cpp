@@ -56,16 +56,6 @@ ReportPageMetrics MeasureReportPage(const DSNode& report, const Surface& surface
   return metrics;
 }
 
-std::vector<int> ReportColumnLefts(const Grid& table, const TextMeasure& measure, int gap) {
-  std::vector<int> lefts(static_cast<std::size_t>(std::max(table.ColCount(), 0)) + 1, gap);
-  for (int c = 0; c < table.ColCount(); ++c) {
-    int widest = 0;
-    for (int r = 0; r < table.RowCount(); ++r) widest = std::max(widest, measure.TextWidth(table.Cell(c, r)));
-    lefts[static_cast<std::size_t>(c) + 1] = lefts[static_cast<std::size_t>(c)] + widest + gap;
-  }
-  return lefts;
-}
-
 bool IsRightAlignedReportCell(std::string_view text) {
   if (text.find("DNF") != std::string_view::npos) return true;
   const std::optional<double> number = ParseNumber(text);

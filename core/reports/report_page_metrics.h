@@ -12,7 +12,6 @@ class Competition;
 class DSNode;
 class Grid;
 class Surface;
-class TextMeasure;
 
 inline constexpr int kMaxReportPageColumns = 99;
 inline constexpr std::string_view kTooManyColumnsCaption = "Error";
@@ -37,10 +36,6 @@ inline constexpr int kFallbackReportFontSize = 8;
 // logical resolution to the surface's, less 5 (at least 1).
 ReportPageMetrics MeasureReportPage(const DSNode& report, const Surface& surface, bool printing,
                                     int screenResolution);
-
-// Left edges of every column and, last, the edge that closes the table: one gap from 0,
-// then each column's widest text (heading included) and a gap.
-std::vector<int> ReportColumnLefts(const Grid& table, const TextMeasure& measure, int gap);
 
 // Numbers and "DNF" stand right-aligned in their column; names and places stand left.
 bool IsRightAlignedReportCell(std::string_view text);

@@ -4,7 +4,7 @@
 
 #include "platform/platform.h"
 #include "schedule/schedule_records.h"
-#include "setup/class_dates.h"
+#include "store/date_values.h"
 #include "setup/class_field_count.h"
 #include "setup/class_forges_horses.h"
 #include "setup/class_form_checks.h"
@@ -168,14 +168,14 @@ void TClassEditForm::SetRounds(int rounds) {
 
 void TClassEditForm::SetClassDate(std::string_view date) {
   lblDate = date;
-  const auto parsed = ParseClassDate(date);
+  const auto parsed = ParseDate(date);
   lblDayName = parsed ? DayName(*parsed) : std::string();
 }
 
 bool TClassEditForm::AskClassDate(std::string_view heading, bool keepOnCancel) {
   GetDateForm picker;
   picker.Heading = heading;
-  if (const auto current = ParseClassDate(lblDate))
+  if (const auto current = ParseDate(lblDate))
     picker.SetDate(*current);
   else
     picker.SetToday(platform_.clock.Now());

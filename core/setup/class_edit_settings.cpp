@@ -5,7 +5,7 @@
 #include "platform/platform.h"
 #include "schedule/schedule_cells.h"
 #include "schedule/schedule_records.h"
-#include "setup/class_dates.h"
+#include "store/date_values.h"
 #include "setup/class_edit_form.h"
 #include "setup/class_forges_horses.h"
 #include "setup/class_rounds_table.h"
@@ -247,7 +247,7 @@ void TClassEditForm::EditRoundDate(int row) {
   GetDateForm picker;
   picker.Heading = RoundHeading(row);
   const std::string current(RoundsGrid.Cell(rounds_col::kDate, row));
-  if (const auto date = ParseClassDate(current))
+  if (const auto date = ParseDate(current))
     picker.SetDate(*date);
   else
     picker.SetToday(platform_.clock.Now());
@@ -258,7 +258,7 @@ void TClassEditForm::EditRoundDate(int row) {
     Recalculate();
     return;
   }
-  const auto before = ParseClassDate(RoundsGrid.Cell(rounds_col::kDate, row - 1));
+  const auto before = ParseDate(RoundsGrid.Cell(rounds_col::kDate, row - 1));
   if (before && DaysBetween(*before, picker.Date()) < 0) {
     platform_.dialogs.ShowInfo("Date Error", "You can't select a date before the previous rounds date!");
     return;

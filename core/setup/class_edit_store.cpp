@@ -5,7 +5,7 @@
 
 #include "platform/platform.h"
 #include "schedule/schedule_cells.h"
-#include "setup/class_dates.h"
+#include "store/date_values.h"
 #include "setup/class_edit_form.h"
 #include "setup/class_forges_horses.h"
 #include "setup/class_rounds_table.h"
@@ -115,7 +115,7 @@ void TClassEditForm::LoadClass(int classNo) {
   lblNoComps = CountText(record.Cell(class_cell::kCompsPerForge));
   if (IsValidTime(record.Cell(class_cell::kChangeOver))) lblChangeOverTime = record.Cell(class_cell::kChangeOver);
   if (IsValidTime(record.Cell(class_cell::kStartTime))) lblStartTime = record.Cell(class_cell::kStartTime);
-  if (ParseClassDate(record.Cell(class_cell::kDate))) {
+  if (ParseDate(record.Cell(class_cell::kDate))) {
     SetClassDate(record.Cell(class_cell::kDate));
   } else {
     platform_.dialogs.ShowInfo("Updating File", "Please set a date for this competition");
@@ -143,7 +143,7 @@ void TClassEditForm::LoadRounds() {
   for (int row = 1; row <= RoundCount(); ++row) {
     if (const DSNode* round = competition_.RoundList.FindKey2(ClassNumber, std::to_string(row)))
       for (const auto& [cell, column] : kRoundCells) RoundsGrid.SetCell(column, row, round->Cell(cell));
-    if (!ParseClassDate(RoundsGrid.Cell(rounds_col::kDate, row))) RoundsGrid.SetCell(rounds_col::kDate, row, lblDate);
+    if (!ParseDate(RoundsGrid.Cell(rounds_col::kDate, row))) RoundsGrid.SetCell(rounds_col::kDate, row, lblDate);
   }
 }
 

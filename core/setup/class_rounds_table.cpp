@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "setup/class_dates.h"
+#include "store/date_values.h"
 #include "store/time_values.h"
 
 namespace quenchel {
@@ -21,7 +21,7 @@ std::string HoursAndMinutes(int minutes) {
 }
 
 std::string DateTime(std::chrono::year_month_day date, std::string_view time) {
-  return FormatClassDate(date) + " " + std::string(time);
+  return FormatDate(date) + " " + std::string(time);
 }
 
 }  // namespace
@@ -37,7 +37,7 @@ void SetRoundRows(Grid& grid, int rounds) {
 
 void RecalculateRounds(Grid& grid, const RoundTimes& times) {
   const int last = grid.RowCount() - 1;
-  std::optional<std::chrono::year_month_day> date = ParseClassDate(times.classDate);
+  std::optional<std::chrono::year_month_day> date = ParseDate(times.classDate);
   std::string start = times.firstStart;
   for (int row = 1; row <= last; ++row) {
     if (row > 1) start = std::string(grid.Cell(rounds_col::kStart, row));
@@ -54,7 +54,7 @@ void RecalculateRounds(Grid& grid, const RoundTimes& times) {
     const auto startDate = AddDays(*date, startAt / kMinutesPerDay);
     grid.SetCell(rounds_col::kEndDateTime, row, DateTime(AddDays(*date, finishAt / kMinutesPerDay), finish));
     grid.SetCell(rounds_col::kStartDateTime, row, DateTime(startDate, start));
-    grid.SetCell(rounds_col::kDate, row, FormatClassDate(startDate));
+    grid.SetCell(rounds_col::kDate, row, FormatDate(startDate));
     if (row < last) grid.SetCell(rounds_col::kStart, row + 1, TimeSum24(finish, changeOver));
     date = AddDays(*date, (finishAt + ClockMinutes(changeOver)) / kMinutesPerDay);
   }
@@ -64,8 +64,8 @@ void RecalculateRounds(Grid& grid, const RoundTimes& times) {
 int MinutesAfterRoundBefore(const Grid& grid, int row, std::string_view start, std::string_view date,
                             std::string_view duration) {
   const int before = row - 1;
-  const auto beforeDate = ParseClassDate(grid.Cell(rounds_col::kDate, before));
-  const auto ownDate = ParseClassDate(date);
+  const auto beforeDate = ParseDate(grid.Cell(rounds_col::kDate, before));
+  const auto ownDate = ParseDate(date);
   // Far-apart dates only need to stay far apart; the bound keeps the minutes in range.
   const int days = beforeDate && ownDate ? std::clamp(DaysBetween(*beforeDate, *ownDate), -1000, 1000) : 0;
   const int beforeFinish = ClockMinutes(grid.Cell(rounds_col::kStart, before)) + ClockMinutes(duration);

@@ -1,5 +1,6 @@
 #include "shell/get_date_form.h"
 
+#include "store/date_values.h"
 #include "store/time_values.h"
 
 namespace quenchel {
@@ -12,13 +13,7 @@ void GetDateForm::SetToday(const LocalDateTime& now) noexcept {
   SetDate(std::chrono::year{now.year} / now.month / now.day);
 }
 
-std::string GetDateForm::DateText() const {
-  LocalDateTime when;
-  when.year = static_cast<int>(date_.year());
-  when.month = static_cast<int>(static_cast<unsigned>(date_.month()));
-  when.day = static_cast<int>(static_cast<unsigned>(date_.day()));
-  return FormatDate(when);
-}
+std::string GetDateForm::DateText() const { return FormatDate(date_); }
 
 std::string GetDateForm::DayNameText() const { return DayName(date_); }
 

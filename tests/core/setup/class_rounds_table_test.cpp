@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "setup/class_dates.h"
+#include "store/date_values.h"
 #include "setup/class_forges_horses.h"
 
 namespace quenchel {
@@ -124,14 +124,14 @@ TEST(RoundsTable, MinutesAfterTheRoundBeforeCountDaysBetweenThem) {
   EXPECT_FALSE(ChangeOverText(-1));
 }
 
-TEST(ClassDates, ReadOnlyRealDatesInDayMonthYear) {
-  EXPECT_EQ(FormatClassDate(*ParseClassDate("29/02/2028")), "29/02/2028");
+TEST(DateValues, ReadOnlyRealDatesInDayMonthYear) {
+  EXPECT_EQ(FormatDate(*ParseDate("29/02/2028")), "29/02/2028");
   for (const char* text : {"29/02/2027", "31/04/2026", "1/05/2026", "01-05-2026", "", "aa/bb/cccc", "01/13/2026"}) {
     SCOPED_TRACE(text);
-    EXPECT_FALSE(ParseClassDate(text));
+    EXPECT_FALSE(ParseDate(text));
   }
-  EXPECT_EQ(FormatClassDate(AddDays(*ParseClassDate("28/02/2026"), 1)), "01/03/2026");
-  EXPECT_EQ(DaysBetween(*ParseClassDate("31/12/2026"), *ParseClassDate("01/01/2027")), 1);
+  EXPECT_EQ(FormatDate(AddDays(*ParseDate("28/02/2026"), 1)), "01/03/2026");
+  EXPECT_EQ(DaysBetween(*ParseDate("31/12/2026"), *ParseDate("01/01/2027")), 1);
 }
 
 // --- forges and horses ----------------------------------------------------------------

@@ -1,5 +1,5 @@
 #pragma once
-// Class dates as the class records hold them: "dd/mm/yyyy".
+// Dates as the records hold them and the date picker shows them: "dd/mm/yyyy".
 
 #include <chrono>
 #include <optional>
@@ -10,8 +10,8 @@ namespace quenchel {
 
 // The date a "dd/mm/yyyy" text names; none for any other text or a day that does not
 // exist (31/04/2026).
-std::optional<std::chrono::year_month_day> ParseClassDate(std::string_view text);
-std::string FormatClassDate(std::chrono::year_month_day date);
+std::optional<std::chrono::year_month_day> ParseDate(std::string_view text);
+std::string FormatDate(std::chrono::year_month_day date);
 std::chrono::year_month_day AddDays(std::chrono::year_month_day date, int days);
 // b minus a, in days.
 int DaysBetween(std::chrono::year_month_day a, std::chrono::year_month_day b);

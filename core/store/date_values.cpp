@@ -1,4 +1,4 @@
-#include "setup/class_dates.h"
+#include "store/date_values.h"
 
 #include <cstdio>
 
@@ -16,7 +16,7 @@ int Digits(std::string_view text) noexcept {
 
 }  // namespace
 
-std::optional<std::chrono::year_month_day> ParseClassDate(std::string_view text) {
+std::optional<std::chrono::year_month_day> ParseDate(std::string_view text) {
   if (text.size() != 10 || text[2] != '/' || text[5] != '/') return std::nullopt;
   for (const std::size_t i : {0u, 1u, 3u, 4u, 6u, 7u, 8u, 9u})
     if (!IsDigit(text[i])) return std::nullopt;
@@ -27,7 +27,7 @@ std::optional<std::chrono::year_month_day> ParseClassDate(std::string_view text)
   return date;
 }
 
-std::string FormatClassDate(std::chrono::year_month_day date) {
+std::string FormatDate(std::chrono::year_month_day date) {
   char buffer[16];
   std::snprintf(buffer, sizeof buffer, "%02u/%02u/%04d", static_cast<unsigned>(date.day()),
                 static_cast<unsigned>(date.month()), static_cast<int>(date.year()));
